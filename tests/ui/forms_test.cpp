@@ -1,0 +1,215 @@
+// The forms runtime driven with real input events: window lifecycle, change events raised
+// from code, manual drag and drop, persistent invert drawing, dialogs through the seam.
+#include "ui/canvas.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/runtime.h"
+
+#include <QtTest>
+
+namespace {
+
+int loads = 0;
+
+class Probe : public ui::Form {
+public:
+    Probe() : ui::Form(QStringLiteral("Probe"), QStringLiteral("Probe"), 6000, 4500)
+    {
+        box = new ui::PictureBox(&client(), QStringLiteral("Pesa"), 2);
+        box->Move(600, 600, 420, 630);
+        box->on.MouseDown = [this](int, int, float x, float y) {
+            grab = QPointF(x, y);
+            box->Drag(1);
+        };
+        box->on.DragOver = [this](ui::ControlBase&, float, float, int) { ++overs; };
+        shape = new ui::Shape(&client(), QStringLiteral("Shape1"));
+        shape->Move(3000, 1500, 1500, 1500);
+        shape->setFilled(true);
+        label = new ui::Label(&client(), QStringLiteral("Label1"));
+        label->Move(300, 3000, 1500, 600);
+        text = new ui::TextBox(&client(), QStringLiteral("Text1"));
+        text->Move(3000, 300, 900, 300);
+        text->on.Change = [this] { changes.append(text->Text()); };
+        bar = new ui::ScrollBar(Qt::Vertical, &client(), QStringLiteral("VScroll1"));
+        bar->Move(5400, 300, 255, 3000);
+        bar->setRange(0, 100, 1, 10);
+        bar->on.Change = [this] { ++barChanges; };
+        on().DragDrop = [this](ui::ControlBase& src, float x, float y) {
+            drops.append(QStringLiteral("%1@%2,%3").arg(src.widget()->objectName()).arg(x).arg(y));
+        };
+        on().Click = [this] { ++formClicks; };
+    }
+    void Form_Load() override { ++loads; }
+
+    ui::PictureBox* box;
+    ui::Shape* shape;
+    ui::Label* label;
+    ui::TextBox* text;
+    ui::ScrollBar* bar;
+    QPointF grab;
+    QStringList drops, changes;
+    int overs = 0, barChanges = 0, formClicks = 0;
+};
+
+// Twips of the probe window's client area to pixels.
+QPoint px(double xTw, double yTw) { return QPoint(int(xTw / 15), int(yTw / 15)); }
+
+} // namespace
+
+class FormsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        ui::applyApplicationLook();
+        loads = 0;
+    }
+    void cleanup()
+    {
+        ui::setDialogAnswerer({});
+        ui::unloadAllForms();
+    }
+
+    void showAndHideLoadOnceAndKeepState()
+    {
+        Probe& p = ui::instance<Probe>();
+        QCOMPARE(loads, 0);
+        p.Hide();
+        QCOMPARE(loads, 1);
+        p.text->setText(QStringLiteral("kept"));
+        p.Show();
+        p.Hide();
+        p.Show();
+        QCOMPARE(loads, 1);
+        QCOMPARE(ui::instance<Probe>().text->Text(), QStringLiteral("kept"));
+    }
+
+    void closeBoxUnloadsAndNextUseStartsAfresh()
+    {
+        Probe* first = &ui::instance<Probe>();
+        first->Show();
+        first->text->setText(QStringLiteral("old"));
+        first->close();
+        QVERIFY(!first->alive());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Probe& second = ui::instance<Probe>();
+        second.Show();
+        QCOMPARE(loads, 2);
+        QCOMPARE(second.text->Text(), QString());
+    }
+
+    void writesFromCodeRaiseChangeAtOnce()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Show();
+        p.text->setText(QStringLiteral("2"));
+        p.text->setText(QStringLiteral("2"));
+        QCOMPARE(p.changes, QStringList({"2", "2"}));
+        p.bar->setValue(50);
+        p.bar->setValue(50);   // an unchanged value raises nothing
+        p.bar->setValue(500);  // brought inside Min .. Max
+        QCOMPARE(p.barChanges, 2);
+        QCOMPARE(p.bar->Value(), 100);
+    }
+
+    void controlsAreNamedAndPlacedInTwips()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Show();
+        QCOMPARE(p.findChild<QWidget*>(QStringLiteral("Pesa(2)")), p.box);
+        QCOMPARE(p.box->geometry(), QRect(40, 40, 28, 42));
+        QCOMPARE(p.box->property("Left").toDouble(), 600.0);
+        p.box->setTop(2838.4f);
+        QCOMPARE(p.box->Top(), double(2838.4f));
+    }
+
+    void manualDragDropsOnTheWindowThroughShapesButNotOnLabels()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        // Grab the weight 15 twips right and 30 down of its corner.
+        QTest::mousePress(p.box, Qt::LeftButton, {}, QPoint(1, 2));
+        QVERIFY(ui::dragInProgress());
+        QCOMPARE(p.grab, QPointF(15, 30));
+        QTest::mouseMove(p.box, QPoint(3, 3));
+        QVERIFY(p.overs > 0);
+        // Released over the shape: the shape takes no events, the window gets the drop.
+        QTest::mouseMove(&p.client(), px(3300, 1800));
+        QTest::mouseRelease(&p.client(), Qt::LeftButton, {}, px(3300, 1800));
+        QVERIFY(!ui::dragInProgress());
+        QCOMPARE(p.drops, QStringList({"Pesa(2)@3300,1800"}));
+        // The weight itself did not move.
+        QCOMPARE(p.box->Left(), 600.0);
+
+        // Released over a label: nothing.
+        QTest::mousePress(p.box, Qt::LeftButton, {}, QPoint(1, 1));
+        QTest::mouseMove(p.label, QPoint(5, 5));
+        QTest::mouseRelease(p.label, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(p.drops.size(), 1);
+    }
+
+    void clickOnBackgroundIsTheWindowsButNotThroughALabel()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        QTest::mouseClick(&p.client(), Qt::LeftButton, {}, px(3300, 1800));   // over the shape
+        QTest::mouseClick(p.label, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseClick(&p.client(), Qt::RightButton, {}, px(2000, 4000));
+        QCOMPARE(p.formClicks, 2);
+    }
+
+    void invertDrawnTwiceRestoresThePicture()
+    {
+        Probe& p = ui::instance<Probe>();
+        QPixmap picture(28, 42);
+        picture.fill(QColor(255, 128, 64));
+        p.box->setPicture(picture);
+        p.box->setScale({0, 0, 10, 10});
+        const QImage before = p.box->drawing();
+        p.box->setDrawMode(ui::vbInvert);
+        p.box->Box(0, 0, 16, 13, ui::RGB(100, 100, 100), true);
+        QCOMPARE(p.box->drawing().pixelColor(5, 5), QColor(0, 127, 191));
+        p.box->Box(0, 0, 16, 13, ui::RGB(100, 100, 100), true);
+        QCOMPARE(p.box->drawing(), before);
+    }
+
+    void dialogsGoThroughTheSeamWithTheProgramsTitle()
+    {
+        QList<ui::DialogRequest> seen;
+        ui::setDialogAnswerer([&](const ui::DialogRequest& r) {
+            seen.append(r);
+            return ui::DialogReply{r.kind == ui::DialogRequest::Input, QStringLiteral("12")};
+        });
+        ui::MsgBox(QStringLiteral("Valor fuera de rango"), ui::vbExclamation);
+        QCOMPARE(ui::InputBox(QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("1013")), QStringLiteral("12"));
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0].title, QStringLiteral("brantel"));
+        QCOMPARE(seen[0].style, 48);
+        QCOMPARE(seen[1].title, QStringLiteral("t"));
+        QCOMPARE(seen[1].proposed, QStringLiteral("1013"));
+    }
+
+    void busyWaitEndsWhenTheClockGoesBackwards()
+    {
+        double t = 86399.95;
+        ui::setClockForTests([&] { t += 0.01; if (t >= 86400) t -= 86400; return t; });
+        ui::busyWait(0.1);   // would never end if midnight trapped it
+        ui::setClockForTests({});
+    }
+
+    void endStopsYieldingAndUnloadsEveryWindow()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Show();
+        ui::End();
+        QVERIFY(ui::ending());
+        QVERIFY(!p.alive());
+        QVERIFY(!p.isVisible());
+    }
+};
+
+QTEST_MAIN(FormsTest)
+#include "forms_test.moc"

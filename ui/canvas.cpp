@@ -1,0 +1,215 @@
+#include "ui/canvas.h"
+
+#include "ui/runtime.h"
+
+#include <QPainter>
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+constexpr double kLimitPx = 1.0e5;   // far-off points are drawn clipped, never overflowed
+double clampPx(double v) { return std::isfinite(v) ? std::clamp(v, -kLimitPx, kLimitPx) : kLimitPx; }
+} // namespace
+
+Canvas::Canvas(QWidget* parentWidget, Container* container, const QString& name, int index)
+    : QWidget(parentWidget), ControlBase(this, container, name, index)
+{
+    resetImage();
+}
+
+double Canvas::innerWidthTwips() const
+{
+    if (!container())
+        return width() * 15.0;
+    return std::max(15.0, widthTw_ - 30.0 * border_);
+}
+
+double Canvas::innerHeightTwips() const
+{
+    if (!container())
+        return height() * 15.0;
+    return std::max(15.0, heightTw_ - 30.0 * border_);
+}
+
+QPoint Canvas::innerOrigin() const { return {border_, border_}; }
+
+QPointF Canvas::pixelToOwnUnits(QPoint px) const { return pixelToUnits(px); }
+
+void Canvas::setBorder(bool singleLine)
+{
+    border_ = singleLine ? 1 : 0;
+    resetImage();
+    for (ControlBase* c : controls())
+        c->Move(c->Left(), c->Top());
+}
+
+void Canvas::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    Cls();
+}
+
+void Canvas::setBackColor(Color c)
+{
+    back_ = c;
+    Cls();
+}
+
+void Canvas::resetImage()
+{
+    const QSize inner(std::max(1, width() - 2 * border_), std::max(1, height() - 2 * border_));
+    image_ = QImage(inner, QImage::Format_RGB32);
+    image_.fill(toQColor(back_));
+    if (!picture_.isNull()) {
+        QPainter p(&image_);
+        p.drawPixmap(0, 0, picture_);
+    }
+}
+
+void Canvas::Cls()
+{
+    resetImage();
+    currentX_ = scale().left;
+    currentY_ = scale().top;
+    update();
+}
+
+void Canvas::resizeEvent(QResizeEvent*) { syncImageSize(); }
+
+void Canvas::placeWidget()
+{
+    ControlBase::placeWidget();
+    syncImageSize();
+}
+
+// Geometry changes of a hidden widget reach resizeEvent only when it is shown, so every
+// drawing operation makes sure the image matches the inner area first; what was drawn stays.
+void Canvas::syncImageSize()
+{
+    const QSize inner(std::max(1, width() - 2 * border_), std::max(1, height() - 2 * border_));
+    if (image_.size() == inner)
+        return;
+    const QImage old = image_;
+    resetImage();
+    QPainter p(&image_);
+    p.drawImage(0, 0, old);
+}
+
+QPointF Canvas::toPixels(double x, double y) const
+{
+    const double px = toTwipsX(x) / 15.0;
+    const double py = toTwipsY(y) / 15.0;
+    return {std::floor(clampPx(px)), std::floor(clampPx(py))};
+}
+
+template <class F> void Canvas::draw(Color c, F&& op)
+{
+    syncImageSize();
+    QPainter p(&image_);
+    if (drawMode_ == vbInvert)
+        p.setCompositionMode(QPainter::RasterOp_NotDestination);
+    p.setPen(QPen(toQColor(c), drawWidth_, Qt::SolidLine, Qt::SquareCap));
+    op(p);
+    p.end();
+    update();
+}
+
+void Canvas::PSet(double x, double y, Color c)
+{
+    const QPointF pt = toPixels(x, y);
+    draw(c, [&](QPainter& p) { p.drawPoint(pt); });
+    currentX_ = x;
+    currentY_ = y;
+}
+
+void Canvas::LineTo(double x, double y, Color c)
+{
+    Line(currentX_, currentY_, x, y, c);
+}
+
+void Canvas::Line(double x1, double y1, double x2, double y2, Color c)
+{
+    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
+    draw(c, [&](QPainter& p) { p.drawLine(a, b); });
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Canvas::Box(double x1, double y1, double x2, double y2, Color c, bool filled)
+{
+    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
+    const QRectF r = QRectF(a, b).normalized();
+    draw(c, [&](QPainter& p) {
+        if (filled)
+            p.fillRect(r.adjusted(0, 0, 1, 1), toQColor(c));
+        else
+            p.drawRect(r);
+    });
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Canvas::Print(const QString& text)
+{
+    const QPointF at = toPixels(currentX_, currentY_);
+    QPainter p(&image_);
+    p.setFont(font());
+    p.setPen(toQColor(fore_));
+    const QFontMetrics fm(font());
+    p.drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
+    p.end();
+    currentY_ = fromTwipsY(toTwipsY(currentY_) + fm.height() * 15.0);
+    currentX_ = scale().left;
+    update();
+}
+
+void Canvas::paintNow() { repaint(); }
+
+void Canvas::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(border_, border_, image_);
+    if (border_) {
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+
+PictureBox::PictureBox(Container* container, const QString& name, int index)
+    : Canvas(container->containerWidget(), container, name, index)
+{
+}
+
+void PictureBox::fitPicture()
+{
+    if (!autoSize_ || picture().isNull() || !container())
+        return;
+    const double w = (picture().width() + 2.0 * innerOrigin().x()) * 15.0;
+    const double h = (picture().height() + 2.0 * innerOrigin().y()) * 15.0;
+    setWidth(w / std::abs(container()->twipsPerUnitX()));
+    setHeight(h / std::abs(container()->twipsPerUnitY()));
+}
+
+void SpinButton::press(Color color, const std::function<void()>& step)
+{
+    const double t0 = clockSeconds();
+    QPointer<SpinButton> self(this);
+    Box(0, 0, 16, 13, color, true);
+    paintNow();
+    step();
+    // The hold does not yield: no other event of the program is handled meanwhile.
+    const double elapsed = clockSeconds() - t0;
+    if (elapsed >= 0 && elapsed <= 0.1)
+        busyWait(0.1 - elapsed);
+    if (!self)
+        return;
+    Box(0, 0, 16, 13, color, true);
+    paintNow();
+}
+
+} // namespace ui

@@ -1,0 +1,16 @@
+#include "ui/colors.h"
+
+namespace ui {
+
+Color QBColor(int index)
+{
+    static constexpr Color palette[16] = {
+        RGB(0, 0, 0),       RGB(0, 0, 128),     RGB(0, 128, 0),     RGB(0, 128, 128),
+        RGB(128, 0, 0),     RGB(128, 0, 128),   RGB(128, 128, 0),   RGB(192, 192, 192),
+        RGB(128, 128, 128), RGB(0, 0, 255),     RGB(0, 255, 0),     RGB(0, 255, 255),
+        RGB(255, 0, 0),     RGB(255, 0, 255),   RGB(255, 255, 0),   RGB(255, 255, 255),
+    };
+    return palette[index & 15];
+}
+
+} // namespace ui

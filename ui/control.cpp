@@ -1,0 +1,473 @@
+#include "ui/control.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+constexpr double kTwipsPerPixel = 15.0;
+const char* const kControlProperty = "brantelControl";
+
+int pixels(double twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5)); }
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// Container
+
+Container::~Container()
+{
+    for (ControlBase* c : controls_)
+        c->container_ = nullptr;
+}
+
+double Container::twipsPerUnitX() const
+{
+    return twips_ ? 1.0 : innerWidthTwips() / scale_.width;
+}
+
+double Container::twipsPerUnitY() const
+{
+    return twips_ ? 1.0 : innerHeightTwips() / scale_.height;
+}
+
+void Container::setScale(const Scale& s)
+{
+    if (s.width == 0 || s.height == 0)
+        return;   // a scale of no extent cannot place anything: keep the old one
+    scale_ = s;
+    twips_ = false;
+    for (ControlBase* c : controls_)
+        c->rescale();
+}
+
+void Container::useTwips()
+{
+    scale_ = {0, 0, innerWidthTwips(), innerHeightTwips()};
+    twips_ = true;
+    for (ControlBase* c : controls_)
+        c->rescale();
+}
+
+void Container::setScaleLeft(double v) { Scale s = scale(); s.left = v; s.width = ScaleWidth(); s.height = ScaleHeight(); setScale(s); }
+void Container::setScaleTop(double v) { Scale s = scale(); s.top = v; s.width = ScaleWidth(); s.height = ScaleHeight(); setScale(s); }
+void Container::setScaleWidth(double v) { Scale s = scale(); s.width = v; s.height = ScaleHeight(); setScale(s); }
+void Container::setScaleHeight(double v) { Scale s = scale(); s.height = v; s.width = ScaleWidth(); setScale(s); }
+
+QPointF Container::pixelToUnits(QPointF px) const
+{
+    const QPoint o = innerOrigin();
+    return {fromTwipsX((px.x() - o.x()) * kTwipsPerPixel), fromTwipsY((px.y() - o.y()) * kTwipsPerPixel)};
+}
+
+ControlBase* Container::controlAt(QPoint px) const
+{
+    auto* self = const_cast<Container*>(this)->containerWidget();
+    const auto kids = self->children();
+    for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+        auto* w = qobject_cast<QWidget*>(*it);
+        if (!w || w->isHidden())
+            continue;
+        ControlBase* c = controlOf(w);
+        if (!c || c->widget() != w || !c->takesMouse() || !w->geometry().contains(px))
+            continue;
+        if (auto* inner = dynamic_cast<Container*>(c)) {
+            if (ControlBase* deeper = inner->controlAt(w->mapFromParent(px)))
+                return deeper;
+        }
+        return c;
+    }
+    return nullptr;
+}
+
+void Container::arrangeStacking()
+{
+    for (ControlBase* c : controls_)
+        if (c->windowless())
+            c->widget()->raise();
+    for (ControlBase* c : controls_)
+        if (!c->windowless())
+            c->widget()->raise();
+    for (ControlBase* c : controls_)
+        if (auto* inner = dynamic_cast<Container*>(c))
+            inner->arrangeStacking();
+}
+
+// ---------------------------------------------------------------------------------------
+// ControlBase
+
+ControlBase::ControlBase(QWidget* self, Container* container, const QString& name, int index)
+    : self_(self), container_(container), name_(name), index_(index)
+{
+    self_->setObjectName(index >= 0 ? QStringLiteral("%1(%2)").arg(name).arg(index) : name);
+    self_->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(this)));
+    self_->setMouseTracking(true);
+    if (container_)
+        container_->controls_.push_back(this);
+}
+
+ControlBase::~ControlBase()
+{
+    if (self_)
+        self_->setProperty(kControlProperty, QVariant());
+    if (container_) {
+        auto& v = container_->controls_;
+        v.erase(std::remove(v.begin(), v.end(), this), v.end());
+    }
+}
+
+void ControlBase::setLeft(double v)
+{
+    left_ = static_cast<float>(v);
+    if (container_)
+        leftTw_ = container_->toTwipsX(left_);
+    placeWidget();
+}
+
+void ControlBase::setTop(double v)
+{
+    top_ = static_cast<float>(v);
+    if (container_)
+        topTw_ = container_->toTwipsY(top_);
+    placeWidget();
+}
+
+void ControlBase::setWidth(double v)
+{
+    width_ = static_cast<float>(std::max(0.0, v));
+    if (container_)
+        widthTw_ = std::abs(width_ * container_->twipsPerUnitX());
+    placeWidget();
+}
+
+void ControlBase::setHeight(double v)
+{
+    height_ = static_cast<float>(std::max(0.0, v));
+    if (container_)
+        heightTw_ = std::abs(height_ * container_->twipsPerUnitY());
+    placeWidget();
+}
+
+void ControlBase::Move(double left, double top)
+{
+    setLeft(left);
+    setTop(top);
+}
+
+void ControlBase::Move(double left, double top, double width, double height)
+{
+    setLeft(left);
+    setTop(top);
+    setWidth(width);
+    setHeight(height);
+}
+
+void ControlBase::rescale()
+{
+    if (!container_)
+        return;
+    left_ = static_cast<float>(container_->fromTwipsX(leftTw_));
+    top_ = static_cast<float>(container_->fromTwipsY(topTw_));
+    width_ = static_cast<float>(std::abs(widthTw_ / container_->twipsPerUnitX()));
+    height_ = static_cast<float>(std::abs(heightTw_ / container_->twipsPerUnitY()));
+}
+
+void ControlBase::placeWidget()
+{
+    if (!container_)
+        return;
+    // Far-off positions are clamped to what a widget can take; they are never on screen.
+    auto clampPx = [](double tw) { return pixels(std::clamp(tw, -1.0e8, 1.0e8)); };
+    const QPoint o = container_->innerOrigin();
+    const int x0 = clampPx(leftTw_), y0 = clampPx(topTw_);
+    const int x1 = clampPx(leftTw_ + widthTw_), y1 = clampPx(topTw_ + heightTw_);
+    self_->setGeometry(o.x() + x0, o.y() + y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+}
+
+QPointF ControlBase::pixelToOwnUnits(QPoint px) const
+{
+    if (!container_)
+        return {px.x() * kTwipsPerPixel, px.y() * kTwipsPerPixel};
+    return {px.x() * kTwipsPerPixel / std::abs(container_->twipsPerUnitX()),
+            px.y() * kTwipsPerPixel / std::abs(container_->twipsPerUnitY())};
+}
+
+ControlBase* controlOf(const QWidget* w)
+{
+    if (!w)
+        return nullptr;
+    const QVariant v = w->property(kControlProperty);
+    return v.isValid() ? static_cast<ControlBase*>(v.value<void*>()) : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------
+// Mouse routing and manual drag and drop
+
+namespace {
+
+// The outline that follows the pointer while a control without a drag icon is dragged.
+class DragOutline : public QWidget {
+public:
+    DragOutline()
+        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        QPen pen(Qt::black, 1, Qt::DotLine);
+        p.setPen(pen);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+};
+
+struct DragState {
+    QPointer<QWidget> source;
+    QPointer<QWidget> over;   // the control (or surface) last under the pointer
+    QPoint grabOffset;        // pointer offset inside the source at the start
+    bool cursorOverridden = false;
+    DragOutline* outline = nullptr;
+};
+
+DragState& drag()
+{
+    static DragState state;
+    return state;
+}
+
+int buttonCode(Qt::MouseButtons b)
+{
+    int code = 0;
+    if (b & Qt::LeftButton) code |= vbLeftButton;
+    if (b & Qt::RightButton) code |= vbRightButton;
+    if (b & Qt::MiddleButton) code |= vbMiddleButton;
+    return code;
+}
+
+int shiftCode(Qt::KeyboardModifiers m)
+{
+    int code = 0;
+    if (m & Qt::ShiftModifier) code |= 1;
+    if (m & Qt::ControlModifier) code |= 2;
+    if (m & Qt::AltModifier) code |= 4;
+    return code;
+}
+
+// The control or surface under a global point, inside the window of `from`.
+ControlBase* targetAt(QWidget* from, QPoint global)
+{
+    QWidget* top = from ? from->window() : nullptr;
+    if (!top)
+        return nullptr;
+    // The window's client area is the one control of the window without a container.
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+        ControlBase* c = controlOf(w);
+        if (!c || c->container() || c->widget() != w || !w->isVisible())
+            continue;
+        auto* area = dynamic_cast<Container*>(c);
+        const QPoint local = w->mapFromGlobal(global);
+        if (!area || !w->rect().contains(local))
+            continue;
+        ControlBase* hit = area->controlAt(local);
+        return hit ? hit : c;
+    }
+    return nullptr;
+}
+
+QPointF unitsAt(ControlBase* c, QPoint global)
+{
+    return c->pixelToOwnUnits(c->widget()->mapFromGlobal(global));
+}
+
+void moveOutline(QPoint global)
+{
+    DragState& d = drag();
+    if (d.outline)
+        d.outline->move(global - d.grabOffset);
+}
+
+void dragMoved(QPoint global)
+{
+    DragState& d = drag();
+    moveOutline(global);
+    ControlBase* src = controlOf(d.source);
+    if (!src)
+        return;
+    ControlBase* target = targetAt(d.source, global);
+    ControlBase* previous = controlOf(d.over);
+    if (previous && previous != target && previous->on.DragOver) {
+        const QPointF u = unitsAt(previous, global);
+        previous->on.DragOver(*src, float(u.x()), float(u.y()), vbLeave);
+    }
+    // A handler may have ended the program or unloaded the window.
+    if (!d.source)
+        return;
+    d.over = target ? target->widget() : nullptr;
+    if (target && target->on.DragOver) {
+        const QPointF u = unitsAt(target, global);
+        target->on.DragOver(*src, float(u.x()), float(u.y()), target == previous ? vbOver : vbEnter);
+    }
+}
+
+void endDrag()
+{
+    DragState& d = drag();
+    if (d.cursorOverridden)
+        QApplication::restoreOverrideCursor();
+    if (d.outline)
+        d.outline->hide();
+    if (d.source && QWidget::mouseGrabber() == d.source)
+        d.source->releaseMouse();
+    d.source = nullptr;
+    d.over = nullptr;
+    d.cursorOverridden = false;
+}
+
+void dragDropped(QPoint global)
+{
+    DragState& d = drag();
+    QPointer<QWidget> sourceWidget = d.source;
+    ControlBase* target = targetAt(d.source, global);
+    QPointer<QWidget> targetWidget = target ? target->widget() : nullptr;
+    endDrag();
+    ControlBase* src = controlOf(sourceWidget);
+    if (!src || !targetWidget || !target->on.DragDrop)
+        return;
+    const QPointF u = unitsAt(target, global);
+    target->on.DragDrop(*src, float(u.x()), float(u.y()));
+}
+
+struct PressState {
+    QPointer<QWidget> widget;
+};
+
+PressState& press()
+{
+    static PressState state;
+    return state;
+}
+
+} // namespace
+
+void ControlBase::Drag(int action)
+{
+    DragState& d = drag();
+    if (action != 1) {
+        if (action == 0 && d.source == self_)
+            endDrag();
+        return;
+    }
+    if (d.source)
+        endDrag();
+    d.source = self_;
+    d.over = nullptr;
+    const QPoint global = QCursor::pos();
+    d.grabOffset = self_->mapFromGlobal(global);
+    if (!dragIcon_.isNull()) {
+        QApplication::setOverrideCursor(QCursor(dragIcon_, dragIcon_.width() / 2, dragIcon_.height() / 2));
+        d.cursorOverridden = true;
+    } else {
+        if (!d.outline)
+            d.outline = new DragOutline;
+        d.outline->resize(self_->size());
+        d.outline->show();
+        moveOutline(global);
+    }
+    // The press that began the drag already holds the pointer for this control; an explicit
+    // grab keeps it there on window systems that have one.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        self_->grabMouse();
+}
+
+bool dragInProgress() { return !drag().source.isNull(); }
+
+class MouseRouter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override
+    {
+        const QEvent::Type t = ev->type();
+        if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonRelease && t != QEvent::MouseMove
+            && t != QEvent::MouseButtonDblClick)
+            return false;
+        auto* w = qobject_cast<QWidget*>(obj);
+        ControlBase* c = controlOf(w);
+        auto* me = static_cast<QMouseEvent*>(ev);
+        const QPoint global = me->globalPosition().toPoint();
+
+        // While a control is dragged, moves and the release belong to the drag.
+        if (dragInProgress()) {
+            if (t == QEvent::MouseMove) {
+                dragMoved(global);
+                return true;
+            }
+            if (t == QEvent::MouseButtonRelease) {
+                dragDropped(global);
+                return true;
+            }
+            return true;
+        }
+        // Mouse events of the controls' own widgets end at the control: they never travel on
+        // to the container, so a press on a label is no press on the window.
+        if (!c || c->widget() != w)
+            return false;
+
+        const QPointF u = c->pixelToOwnUnits(me->position().toPoint());
+        const float x = float(u.x()), y = float(u.y());
+        const int shift = shiftCode(me->modifiers());
+        QPointer<QWidget> guard(w);
+        switch (t) {
+        case QEvent::MouseButtonPress:
+            press().widget = w;
+            if (c->on.MouseDown)
+                c->on.MouseDown(buttonCode(me->button()), shift, x, y);
+            // A press that began a drag is the drag's, not the widget's.
+            return dragInProgress() || c->clickOnRelease();
+        case QEvent::MouseMove:
+            if (c->on.MouseMove)
+                c->on.MouseMove(buttonCode(me->buttons()), shift, x, y);
+            return c->clickOnRelease();
+        case QEvent::MouseButtonRelease: {
+            const bool clicked = press().widget == w && w->rect().contains(me->position().toPoint())
+                && (me->button() == Qt::LeftButton || me->button() == Qt::RightButton);
+            press().widget = nullptr;
+            if (c->on.MouseUp)
+                c->on.MouseUp(buttonCode(me->button()), shift, x, y);
+            if (guard && clicked && c->clickOnRelease() && c->on.Click)
+                c->on.Click();
+            return !guard || c->clickOnRelease();
+        }
+        case QEvent::MouseButtonDblClick:
+            if (c->on.DblClick)
+                c->on.DblClick();
+            return c->clickOnRelease();
+        default:
+            return false;
+        }
+    }
+};
+
+void installMouseRouter()
+{
+    static MouseRouter* router = nullptr;
+    if (!router) {
+        router = new MouseRouter(qApp);
+        qApp->installEventFilter(router);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,400 @@
+#include "ui/controls.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+void setWidgetBackColor(QWidget* w, Color c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, toQColor(c));
+    p.setColor(QPalette::Button, toQColor(c));
+    p.setColor(QPalette::Base, toQColor(c));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void setWidgetForeColor(QWidget* w, Color c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, toQColor(c));
+    p.setColor(QPalette::ButtonText, toQColor(c));
+    p.setColor(QPalette::Text, toQColor(c));
+    w->setPalette(p);
+}
+
+namespace {
+
+// The character code a key press carries, as key filters see it: 0 for keys that type
+// nothing (arrows, Delete, function keys).
+int keyAsciiOf(const QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 0;
+    default: break;
+    }
+    if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
+        return e->key() - Qt::Key_A + 1;
+    const QString t = e->text();
+    if (t.isEmpty())
+        return 0;
+    const char16_t u = t.at(0).unicode();
+    if (u < 32 && u != 8 && u != 13 && u != 27)
+        return 0;
+    return u <= 255 ? int(u) : int('?');
+}
+
+// Runs a control's key filter; true when the key must be discarded.
+bool keyDiscarded(ControlBase& c, QKeyEvent* e)
+{
+    if (!c.on.KeyPress)
+        return false;
+    int key = keyAsciiOf(e);
+    if (key == 0)
+        return false;
+    c.on.KeyPress(key);
+    return key == 0;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+
+Label::Label(Container* container, const QString& name, int index)
+    : QLabel(container->containerWidget()), ControlBase(this, container, name, index)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(true);
+}
+
+void Label::setBorder(bool singleLine)
+{
+    setFrameStyle(singleLine ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
+// ---------------------------------------------------------------------------------------
+
+TextBox::TextBox(Container* container, const QString& name, int index)
+    : QLineEdit(container->containerWidget()), ControlBase(this, container, name, index)
+{
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        if (on.Change)
+            on.Change();
+    });
+}
+
+void TextBox::setText(const QString& text)
+{
+    QLineEdit::setText(text);
+    if (on.Change)
+        on.Change();
+}
+
+void TextBox::keyPressEvent(QKeyEvent* e)
+{
+    if (keyDiscarded(*this, e)) {
+        e->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+TextArea::TextArea(Container* container, const QString& name, int index)
+    : QPlainTextEdit(container->containerWidget()), ControlBase(this, container, name, index)
+{
+    setReadOnly(true);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void TextArea::setText(const QString& text)
+{
+    setPlainText(text);
+    if (on.Change)
+        on.Change();
+}
+
+// ---------------------------------------------------------------------------------------
+
+ComboBox::ComboBox(Container* container, const QString& name, int index)
+    : QComboBox(container->containerWidget()), ControlBase(this, container, name, index)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(12);
+    QLineEdit* edit = lineEdit();
+    edit->installEventFilter(this);
+    // Text reaches the field only through the keyboard, where the key filter rules.
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    edit->setAcceptDrops(false);
+    connect(edit, &QLineEdit::textEdited, this, [this] {
+        if (on.Change)
+            on.Change();
+    });
+    connect(this, &QComboBox::activated, this, [this](int i) {
+        lineEdit()->setText(itemText(i));
+        if (on.Click)
+            on.Click();
+    });
+}
+
+QString ComboBox::Text() const { return lineEdit()->text(); }
+
+void ComboBox::setText(const QString& text)
+{
+    const int i = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (i >= 0)
+        setCurrentIndex(i);
+    lineEdit()->setText(text);
+    if (on.Change)
+        on.Change();
+}
+
+int ComboBox::ListIndex() const
+{
+    return findText(Text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void ComboBox::setListIndex(int i)
+{
+    if (i < 0 || i >= count())
+        return;
+    setCurrentIndex(i);
+    lineEdit()->setText(itemText(i));
+    if (on.Click)
+        on.Click();
+}
+
+bool ComboBox::eventFilter(QObject* obj, QEvent* ev)
+{
+    if (obj == lineEdit() && ev->type() == QEvent::KeyPress) {
+        auto* ke = static_cast<QKeyEvent*>(ev);
+        if (keyDiscarded(*this, ke))
+            return true;
+    }
+    return QComboBox::eventFilter(obj, ev);
+}
+
+// ---------------------------------------------------------------------------------------
+
+CommandButton::CommandButton(Container* container, const QString& name, int index)
+    : QPushButton(container->containerWidget()), ControlBase(this, container, name, index)
+{
+    // Enter presses the button that holds the focus, as space does.
+    setAutoDefault(true);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (on.Click)
+            on.Click();
+    });
+}
+
+OptionButton::OptionButton(Container* container, const QString& name, int index)
+    : QRadioButton(container->containerWidget()), ControlBase(this, container, name, index)
+{
+    connect(this, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked && on.Click)
+            on.Click();
+    });
+}
+
+CheckBox::CheckBox(Container* container, const QString& name, int index)
+    : QCheckBox(container->containerWidget()), ControlBase(this, container, name, index)
+{
+    connect(this, &QCheckBox::toggled, this, [this] {
+        if (on.Click)
+            on.Click();
+    });
+}
+
+Frame::Frame(Container* container, const QString& name, int index)
+    : QGroupBox(container->containerWidget()), ControlBase(this, container, name, index)
+{
+}
+
+// ---------------------------------------------------------------------------------------
+
+Image::Image(Container* container, const QString& name, int index)
+    : QWidget(container->containerWidget()), ControlBase(this, container, name, index)
+{
+}
+
+void Image::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    if (!picture_.isNull()) {
+        setWidth(picture_.width() * 15.0 / std::abs(this->container()->twipsPerUnitX()));
+        setHeight(picture_.height() * 15.0 / std::abs(this->container()->twipsPerUnitY()));
+    }
+    update();
+}
+
+void Image::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, picture_);
+}
+
+// ---------------------------------------------------------------------------------------
+
+Shape::Shape(Container* container, const QString& name, int index)
+    : QWidget(container->containerWidget()), ControlBase(this, container, name, index)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const int bw = std::max(1, borderWidth_);
+    const qreal half = bw / 2.0;
+    QRectF r = QRectF(rect()).adjusted(half, half, -half, -half);
+    if (kind_ == ShapeKind::Square || kind_ == ShapeKind::Circle || kind_ == ShapeKind::RoundedSquare) {
+        const qreal side = std::min(r.width(), r.height());
+        r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    }
+    p.setRenderHint(QPainter::Antialiasing, kind_ != ShapeKind::Rectangle && kind_ != ShapeKind::Square);
+    p.setPen(QPen(toQColor(border_), bw));
+    p.setBrush(filled_ ? QBrush(toQColor(fill_)) : Qt::NoBrush);
+    switch (kind_) {
+    case ShapeKind::Rectangle:
+    case ShapeKind::Square: p.drawRect(r); break;
+    case ShapeKind::Oval:
+    case ShapeKind::Circle: p.drawEllipse(r); break;
+    case ShapeKind::RoundedRectangle:
+    case ShapeKind::RoundedSquare: {
+        const qreal radius = std::min(r.width(), r.height()) / 6;
+        p.drawRoundedRect(r, radius, radius);
+        break;
+    }
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+
+Line::Line(Container* container, const QString& name, int index)
+    : QWidget(container->containerWidget()), ControlBase(this, container, name, index)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::setEnds(double x1, double y1, double x2, double y2)
+{
+    const double v[4] = {x1, y1, x2, y2};
+    for (int i = 0; i < 4; ++i) {
+        p_[i] = static_cast<float>(v[i]);
+        tw_[i] = (i % 2 == 0) ? container()->toTwipsX(p_[i]) : container()->toTwipsY(p_[i]);
+    }
+    placeWidget();
+}
+
+void Line::setEnd(int i, double v)
+{
+    p_[i] = static_cast<float>(v);
+    tw_[i] = (i % 2 == 0) ? container()->toTwipsX(p_[i]) : container()->toTwipsY(p_[i]);
+    placeWidget();
+}
+
+void Line::rescale()
+{
+    for (int i = 0; i < 4; ++i)
+        p_[i] = static_cast<float>((i % 2 == 0) ? container()->fromTwipsX(tw_[i]) : container()->fromTwipsY(tw_[i]));
+}
+
+void Line::placeWidget()
+{
+    if (!container())
+        return;
+    const QPoint o = container()->innerOrigin();
+    auto px = [](double tw) { return std::floor(std::clamp(tw, -1.0e8, 1.0e8) / 15.0 + 0.5); };
+    const double x1 = px(tw_[0]), y1 = px(tw_[1]), x2 = px(tw_[2]), y2 = px(tw_[3]);
+    const int pad = width_ / 2 + 1;
+    const int left = int(std::min(x1, x2)) - pad, top = int(std::min(y1, y2)) - pad;
+    const int right = int(std::max(x1, x2)) + pad, bottom = int(std::max(y1, y2)) + pad;
+    setGeometry(o.x() + left, o.y() + top, right - left + 1, bottom - top + 1);
+    update();
+}
+
+void Line::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setPen(QPen(toQColor(color_), std::max(1, width_), Qt::SolidLine, Qt::SquareCap));
+    const QPoint o = container()->innerOrigin() - pos();
+    auto px = [](double tw) { return std::floor(std::clamp(tw, -1.0e8, 1.0e8) / 15.0 + 0.5); };
+    p.drawLine(QPointF(px(tw_[0]) + o.x(), px(tw_[1]) + o.y()), QPointF(px(tw_[2]) + o.x(), px(tw_[3]) + o.y()));
+}
+
+// ---------------------------------------------------------------------------------------
+
+ScrollBar::ScrollBar(Qt::Orientation orientation, Container* container, const QString& name, int index)
+    : QScrollBar(orientation, container->containerWidget()), ControlBase(this, container, name, index)
+{
+    connect(this, &QScrollBar::valueChanged, this, [this](int v) {
+        if (writing_)
+            return;
+        if (isSliderDown()) {
+            if (on.Scroll)
+                on.Scroll();
+            return;
+        }
+        committed_ = v;
+        if (on.Change)
+            on.Change();
+    });
+    connect(this, &QScrollBar::sliderReleased, this, [this] {
+        if (value() == committed_)
+            return;
+        committed_ = value();
+        if (on.Change)
+            on.Change();
+    });
+}
+
+void ScrollBar::setRange(int min, int max, int smallChange, int largeChange)
+{
+    writing_ = true;
+    QScrollBar::setRange(min, max);
+    setSingleStep(smallChange);
+    setPageStep(largeChange);
+    writing_ = false;
+    committed_ = value();
+}
+
+void ScrollBar::setValue(int v)
+{
+    v = std::clamp(v, minimum(), maximum());
+    if (v == value())
+        return;
+    writing_ = true;
+    QScrollBar::setValue(v);
+    writing_ = false;
+    committed_ = v;
+    if (on.Change)
+        on.Change();
+}
+
+TimerControl::TimerControl(QObject* form, const QString& name, int intervalMs)
+    : QTimer(form)
+{
+    setObjectName(name);
+    setInterval(intervalMs);
+    connect(this, &QTimer::timeout, this, [this] {
+        if (onTimer)
+            onTimer();
+    });
+}
+
+} // namespace ui

@@ -1,0 +1,156 @@
+#include "ui/form.h"
+
+#include "ui/runtime.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+std::vector<Form*>& registry()
+{
+    static std::vector<Form*> forms;
+    return forms;
+}
+} // namespace
+
+Form::Form(const QString& name, const QString& caption, double clientWidthTwips, double clientHeightTwips)
+    : QWidget(nullptr), clientWidthTwips_(clientWidthTwips), clientHeightTwips_(clientHeightTwips)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    client_ = new Canvas(this, nullptr, name + QStringLiteral("_client"));
+    client_->setFixedSize(int(clientWidthTwips / 15.0 + 0.5), int(clientHeightTwips / 15.0 + 0.5));
+    client_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
+    registry().push_back(this);
+}
+
+Form::~Form()
+{
+    auto& r = registry();
+    r.erase(std::remove(r.begin(), r.end(), this), r.end());
+    if (forget_)
+        forget_();
+}
+
+bool Form::alive() const { return loaded_ && !ending(); }
+
+void Form::Load()
+{
+    if (loaded_ || ending())
+        return;
+    loaded_ = true;
+    client_->arrangeStacking();
+    // The client area grows with the window; the controls keep their places.
+    client_->setMinimumSize(client_->size());
+    client_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    client_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    Form_Load();
+}
+
+void Form::Show()
+{
+    Load();
+    if (!alive())
+        return;
+    if (!placed_) {
+        placed_ = true;
+        adjustSize();
+        if (QScreen* s = QGuiApplication::primaryScreen())
+            move(s->availableGeometry().center() - rect().center());
+    }
+    show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        raise();
+        activateWindow();
+    }
+}
+
+void Form::Hide()
+{
+    Load();
+    hide();
+}
+
+void Form::Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    if (forget_) {
+        forget_();
+        forget_ = nullptr;
+    }
+    loaded_ = false;
+    hide();
+    deleteLater();
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    e->ignore();
+    closeBox();
+}
+
+QMenu* Form::addMenu(const QString& name, const QString& caption)
+{
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        static_cast<QVBoxLayout*>(layout())->setMenuBar(menuBar_);
+    }
+    QMenu* menu = menuBar_->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QAction* Form::addItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler,
+                       const QKeySequence& shortcut)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    a->setShortcut(shortcut);
+    connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return a;
+}
+
+QAction* Form::addBarCommand(const QString& name, const QString& caption, std::function<void()> handler)
+{
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        static_cast<QVBoxLayout*>(layout())->setMenuBar(menuBar_);
+    }
+    QAction* a = menuBar_->addAction(caption);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return a;
+}
+
+QAction* Form::action(const QString& name) const
+{
+    for (QAction* a : findChildren<QAction*>())
+        if (a->objectName() == name)
+            return a;
+    return nullptr;
+}
+
+std::vector<Form*> allForms() { return registry(); }
+
+void unloadAllForms()
+{
+    for (Form* f : allForms())
+        f->Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    resetEndingForTests();
+}
+
+} // namespace ui

@@ -1,0 +1,102 @@
+#include "ui/runtime.h"
+
+#include "ui/control.h"
+#include "ui/conversions.h"
+#include "ui/form.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QPalette>
+#include <QStyleFactory>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+std::function<double()>& fakeClock()
+{
+    static std::function<double()> clock;
+    return clock;
+}
+
+bool& endingFlag()
+{
+    static bool flag = false;
+    return flag;
+}
+} // namespace
+
+double clockSeconds()
+{
+    if (fakeClock())
+        return fakeClock()();
+    static QElapsedTimer timer;
+    if (!timer.isValid())
+        timer.start();
+    return timer.nsecsElapsed() / 1e9;
+}
+
+void setClockForTests(std::function<double()> clock) { fakeClock() = std::move(clock); }
+
+void DoEvents()
+{
+    if (ending() || !QCoreApplication::instance())
+        return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void busyWait(double seconds)
+{
+    const double start = clockSeconds();
+    for (;;) {
+        const double now = clockSeconds();
+        if (now < start || now - start > seconds)
+            return;
+    }
+}
+
+void End()
+{
+    if (ending())
+        return;
+    endingFlag() = true;
+    for (Form* f : allForms())
+        f->Unload();
+    QCoreApplication::exit(0);
+}
+
+bool ending() { return endingFlag(); }
+
+void resetEndingForTests() { endingFlag() = false; }
+
+QFont msSansSerif(double points, bool bold)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    // Sizes are given in points at 96 dots per inch, whatever the screen reports.
+    f.setPixelSize(std::max(1, int(std::lround(points * 96.0 / 72.0))));
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+void applyApplicationLook()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette p = QApplication::palette();
+    const QColor face = toQColor(kButtonFace);
+    p.setColor(QPalette::Window, face);
+    p.setColor(QPalette::Button, face);
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::Text, Qt::black);
+    QApplication::setPalette(p);
+    QApplication::setFont(msSansSerif(8.25));
+    QApplication::setQuitOnLastWindowClosed(false);
+    installMouseRouter();
+    setDecimalSeparatorFromSystem();
+}
+
+} // namespace ui
