@@ -17,7 +17,15 @@ std::vector<Form*>& registry()
     static std::vector<Form*> forms;
     return forms;
 }
+
+std::function<void(const QString&)>& loadObserver()
+{
+    static std::function<void(const QString&)> observer;
+    return observer;
+}
 } // namespace
+
+void setLoadObserverForTests(std::function<void(const QString&)> observer) { loadObserver() = std::move(observer); }
 
 Form::Form(const QString& name, const QString& caption, double clientWidthTwips, double clientHeightTwips)
     : QWidget(nullptr), clientWidthTwips_(clientWidthTwips), clientHeightTwips_(clientHeightTwips)
@@ -54,6 +62,8 @@ void Form::Load()
     client_->setMinimumSize(client_->size());
     client_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     client_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    if (loadObserver())
+        loadObserver()(objectName());
     Form_Load();
 }
 

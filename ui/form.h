@@ -78,6 +78,9 @@ template <class F> F& instance()
     return *slot;
 }
 
+// Tests: told the name of every window that has just loaded.
+void setLoadObserverForTests(std::function<void(const QString&)> observer);
+
 // Every window that exists (loaded or waiting to be deleted).
 std::vector<Form*> allForms();
 // Tests: unload and delete every window, and forget that the program ended.

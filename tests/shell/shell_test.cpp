@@ -1,0 +1,212 @@
+// Start-up, launcher and messages, driven through the real windows.
+#include "falling_spheres/principa.h"
+#include "flotation/flotar.h"
+#include "pressure/form1.h"
+#include "shell/about.h"
+#include "shell/arranque.h"
+#include "shell/brantel.h"
+#include "shell/declarac.h"
+#include "ui/dialogs.h"
+#include "ui/runtime.h"
+
+#include <QtTest>
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+    QStringList loaded;
+    QList<ui::DialogRequest> dialogs;
+    double now = 0;
+    int clockReads = 0;
+
+    void useSteppingClock(double step)
+    {
+        now = 0;
+        clockReads = 0;
+        ui::setClockForTests([this, step] {
+            ++clockReads;
+            now += step;
+            return now;
+        });
+    }
+
+    Brantel& openLauncher()
+    {
+        useSteppingClock(1);
+        shell::startProgram();
+        ui::setClockForTests({});
+        return ui::instance<Brantel>();
+    }
+
+private slots:
+    void init()
+    {
+        ui::applyApplicationLook();
+        loaded.clear();
+        dialogs.clear();
+        ui::setLoadObserverForTests([this](const QString& name) { loaded.append(name); });
+        ui::setDialogAnswerer([this](const ui::DialogRequest& r) {
+            dialogs.append(r);
+            return ui::DialogReply{};
+        });
+    }
+
+    void cleanup()
+    {
+        ui::setClockForTests({});
+        ui::setLoadObserverForTests({});
+        ui::setDialogAnswerer({});
+        ui::unloadAllForms();
+    }
+
+    void splashWaitsMoreThanThreeSecondsWithoutAClick()
+    {
+        // The start time is read at 0.5; at 3.5 (exactly three seconds later) the wait goes on,
+        // at 4.0 it ends: eight reads of the clock in all.
+        useSteppingClock(0.5);
+        shell::startProgram();
+        QCOMPARE(clockReads, 8);
+        QCOMPARE(DECLARAC::colorPulsado, ui::RGB(100, 100, 100));
+        QVERIFY(ui::instance<arranque>().loaded());
+        QVERIFY(!ui::instance<arranque>().isVisible());
+        QVERIFY(ui::instance<Brantel>().isVisible());
+        QCOMPARE(loaded, QStringList({"arranque", "Brantel"}));
+    }
+
+    void clickOnThePictureEndsTheWaitButAClickOnTheLabelDoesNot()
+    {
+        // The clock stands still: only a click can end the wait.
+        ui::setClockForTests([this] { return ++clockReads < 50000000 ? 0.0 : 10.0; });
+        int readsAtPictureClick = 0;
+        QTimer::singleShot(0, this, [this] {
+            QTest::mouseClick(ui::instance<arranque>().Label1, Qt::LeftButton, {}, QPoint(5, 5));
+        });
+        QTimer::singleShot(50, this, [&] {
+            readsAtPictureClick = clockReads;
+            QTest::mouseClick(ui::instance<arranque>().Picture1, Qt::RightButton, {}, QPoint(40, 40));
+        });
+        shell::startProgram();
+        QVERIFY(readsAtPictureClick > 10);                    // the label's click left it waiting
+        QVERIFY(clockReads <= readsAtPictureClick + 2);       // the picture's click ended it
+        QVERIFY(ui::instance<Brantel>().isVisible());
+    }
+
+    void closingTheSplashEndsTheWaitLikeAClick()
+    {
+        ui::setClockForTests([] { return 0.0; });
+        QTimer::singleShot(0, this, [] { ui::instance<arranque>().close(); });
+        shell::startProgram();
+        QVERIFY(ui::instance<Brantel>().isVisible());
+        QVERIFY(ui::instance<arranque>().loaded());
+    }
+
+    void firstPictureClickLoadsAllThreeHiddenFirstThenShown()
+    {
+        Brantel& b = openLauncher();
+        loaded.clear();
+        QTest::mouseClick(b.Picture1, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(loaded, QStringList({"flotar", "principa", "Form1"}));
+        QVERIFY(ui::instance<Form1>().isVisible());
+        QVERIFY(!ui::instance<flotar>().isVisible());
+        QVERIFY(!ui::instance<principa>().isVisible());
+
+        loaded.clear();
+        QTest::mouseClick(b.Picture3, Qt::RightButton, {}, QPoint(20, 20));
+        QTest::mouseClick(b.Picture3, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseClick(b.Picture2, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(loaded, QStringList());
+        QVERIFY(ui::instance<flotar>().isVisible());
+        QVERIFY(!ui::instance<principa>().isVisible());
+        QVERIFY(b.isVisible());
+    }
+
+    void aWindowClosedByItsBoxLoadsAgainAtTheNextPictureClick()
+    {
+        Brantel& b = openLauncher();
+        QTest::mouseClick(b.Picture3, Qt::LeftButton, {}, QPoint(20, 20));
+        principa* old = &ui::instance<principa>();
+        old->close();
+        QVERIFY(!old->alive());
+        loaded.clear();
+        QTest::mouseClick(b.Picture1, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(loaded, QStringList({"principa"}));
+        QVERIFY(!ui::instance<principa>().isVisible());
+    }
+
+    void enterOnAFreshLauncherPressesSalir()
+    {
+        Brantel& b = openLauncher();
+        QVERIFY(QTest::qWaitForWindowActive(&b));
+        QCOMPARE(QApplication::focusWidget(), b.Command1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(ui::ending());
+    }
+
+    void salirEndsTheProgramFromInsideAYieldingLoop()
+    {
+        Brantel& b = openLauncher();
+        QTest::mouseClick(b.Picture2, Qt::LeftButton, {}, QPoint(20, 20));
+        flotar& f = ui::instance<flotar>();
+        QTimer::singleShot(5, this, [&b] { b.action(QStringLiteral("menu_salir"))->trigger(); });
+        int passes = 0;
+        while (f.alive() && passes < 1000000) {
+            ui::DoEvents();
+            ++passes;
+        }
+        QVERIFY(ui::ending());
+        QVERIFY(!f.alive());
+        QVERIFY(!b.isVisible());
+    }
+
+    void closingTheLauncherEndsTheProgram()
+    {
+        Brantel& b = openLauncher();
+        b.close();
+        QVERIFY(ui::ending());
+    }
+
+    void messagesHaveTheirLinesAndSeparators()
+    {
+        Brantel& b = openLauncher();
+        QTest::mouseClick(b.Image1, Qt::LeftButton, {}, QPoint(5, 5));
+        b.action(QStringLiteral("menu_acerca"))->trigger();
+        b.action(QStringLiteral("menu_acerca"))->trigger();
+        QCOMPARE(dialogs.size(), 3);
+        const QString info = dialogs[0].text, about = dialogs[1].text;
+        QCOMPARE(info.count(QStringLiteral("\r\n\r\n")), 3);
+        QCOMPARE(about.count(QStringLiteral("\r\n\r\n")), 5);
+        QVERIFY(info.startsWith(QStringLiteral("Programa de distribución gratuita para Enseñanza de la Física\r\n")));
+        QVERIFY(about.startsWith(QStringLiteral("Programa de simulación para Enseñanza de la Física\r\n")));
+        QVERIFY(about.endsWith(QStringLiteral("\r\n\r\nComuniquese para obtener nuevas versiones y otros programas")));
+        QVERIFY(about.split(QStringLiteral("\r\n\r\n"))[3].startsWith(QStringLiteral("Autores: ")));
+        QVERIFY(info.split(QStringLiteral("\r\n\r\n"))[3].startsWith(QStringLiteral("e-mail ")));
+        QCOMPARE(dialogs[2].text, about);
+        for (const auto& d : dialogs) {
+            QCOMPARE(d.title, QStringLiteral("brantel"));
+            QCOMPARE(d.style, 0);
+        }
+        // Windows other than the launcher change only the authors line and the contact label.
+        const QStringList other = shell::textoAcercaDe(QStringLiteral("Autores de esta pantalla: x"),
+                                                       QStringLiteral("e-mail:   y")).split(QStringLiteral("\r\n\r\n"));
+        const QStringList mine = about.split(QStringLiteral("\r\n\r\n"));
+        for (int i : {0, 1, 2, 5})
+            QCOMPARE(other[i], mine[i]);
+    }
+
+    void launcherCaptionsFitTheirControls()
+    {
+        Brantel& b = openLauncher();
+        for (ui::Label* l : {b.Label1}) {
+            const QFontMetrics fm(l->font());
+            QVERIFY2(fm.horizontalAdvance(l->Caption()) <= l->width(), qPrintable(l->Caption()));
+        }
+        const QFontMetrics fm(b.Label2->font());
+        const QRect need = fm.boundingRect(b.Label2->rect(), Qt::TextWordWrap | Qt::AlignHCenter, b.Label2->Caption());
+        QVERIFY(need.height() <= b.Label2->height());
+        QCOMPARE(b.client().size(), QSize(635, 426));
+        QCOMPARE(ui::instance<arranque>().client().size(), QSize(487, 406));
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"
