@@ -2,6 +2,7 @@
 
 #include "ui/runtime.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <algorithm>
@@ -105,7 +106,7 @@ QPointF Canvas::toPixels(double x, double y) const
     return {std::floor(clampPx(px)), std::floor(clampPx(py))};
 }
 
-template <class F> void Canvas::draw(Color c, F&& op)
+template <class F> void Canvas::draw(Color c, const QRectF& area, F&& op)
 {
     syncImageSize();
     QPainter p(&image_);
@@ -114,13 +115,15 @@ template <class F> void Canvas::draw(Color c, F&& op)
     p.setPen(QPen(toQColor(c), drawWidth_, Qt::SolidLine, Qt::SquareCap));
     op(p);
     p.end();
-    update();
+    // Only what was drawn on needs repainting (the pen reaches past the ends).
+    const int m = drawWidth_ + 1;
+    update(area.normalized().toAlignedRect().adjusted(-m, -m, m + 1, m + 1).translated(border_, border_));
 }
 
 void Canvas::PSet(double x, double y, Color c)
 {
     const QPointF pt = toPixels(x, y);
-    draw(c, [&](QPainter& p) { p.drawPoint(pt); });
+    draw(c, QRectF(pt, pt), [&](QPainter& p) { p.drawPoint(pt); });
     currentX_ = x;
     currentY_ = y;
 }
@@ -133,7 +136,7 @@ void Canvas::LineTo(double x, double y, Color c)
 void Canvas::Line(double x1, double y1, double x2, double y2, Color c)
 {
     const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
-    draw(c, [&](QPainter& p) { p.drawLine(a, b); });
+    draw(c, QRectF(a, b), [&](QPainter& p) { p.drawLine(a, b); });
     currentX_ = x2;
     currentY_ = y2;
 }
@@ -142,7 +145,7 @@ void Canvas::Box(double x1, double y1, double x2, double y2, Color c, bool fille
 {
     const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
     const QRectF r = QRectF(a, b).normalized();
-    draw(c, [&](QPainter& p) {
+    draw(c, r, [&](QPainter& p) {
         if (filled)
             p.fillRect(r.adjusted(0, 0, 1, 1), toQColor(c));
         else
@@ -168,10 +171,17 @@ void Canvas::Print(const QString& text)
 
 void Canvas::paintNow() { repaint(); }
 
-void Canvas::paintEvent(QPaintEvent*)
+void Canvas::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
-    p.drawImage(border_, border_, image_);
+    // Only the part that needs painting: a surface redrawn many times a second (a graph
+    // during a run) must not copy its whole image each time.
+    const QRect inner(border_, border_, image_.width(), image_.height());
+    for (const QRect& r : e->region()) {
+        const QRect part = r & inner;
+        if (!part.isEmpty())
+            p.drawImage(part.topLeft(), image_, part.translated(-border_, -border_));
+    }
     if (border_) {
         p.setPen(Qt::black);
         p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -67,7 +67,7 @@ protected:
 private:
     void resetImage();
     void syncImageSize();
-    template <class F> void draw(Color c, F&& op);
+    template <class F> void draw(Color c, const QRectF& area, F&& op);
     QImage image_;
     QPixmap picture_;
     Color back_ = kButtonFace;

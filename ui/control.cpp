@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -223,9 +224,18 @@ public:
     }
 
 protected:
+    // Only the two-pixel frame is part of the window, so that the inside stays see-through
+    // also where the window system cannot blend windows (it would show black there).
+    void resizeEvent(QResizeEvent*) override
+    {
+        setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(2, 2, -2, -2))));
+    }
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
+        p.setPen(Qt::white);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
         QPen pen(Qt::black, 1, Qt::DotLine);
         p.setPen(pen);
         p.drawRect(rect().adjusted(0, 0, -1, -1));

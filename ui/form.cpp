@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -101,6 +102,9 @@ void Form::Unload()
         forget_ = nullptr;
     }
     loaded_ = false;
+    // Nothing of an unloaded window runs again, even before it is deleted.
+    for (QTimer* t : findChildren<QTimer*>())
+        t->stop();
     hide();
     deleteLater();
 }

@@ -92,6 +92,11 @@ void applyApplicationLook()
     p.setColor(QPalette::WindowText, Qt::black);
     p.setColor(QPalette::ButtonText, Qt::black);
     p.setColor(QPalette::Text, Qt::black);
+    // Disabled controls show grey text, so that a locked button does not look usable.
+    const QColor greyed(128, 128, 128);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, greyed);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, greyed);
+    p.setColor(QPalette::Disabled, QPalette::Text, greyed);
     QApplication::setPalette(p);
     QApplication::setFont(msSansSerif(8.25));
     QApplication::setQuitOnLastWindowClosed(false);
