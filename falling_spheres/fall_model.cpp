@@ -1,0 +1,184 @@
+#include "falling_spheres/fall_model.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace caida {
+
+double pi() { return 4.0 * std::atan(1.0); }
+
+// ---------------------------------------------------------------------------------------
+// Vacuum and air
+
+ModeloAire::ModeloAire(double radio, double densidad, bool vacio, int inicio)
+{
+    const double p = pi();
+    volumen = ((4.0 / 3.0) * p) * std::pow(radio / 100, 3);
+    masa = (volumen * densidad) * 1000;
+    seccion = p * std::pow(radio / 100, 2);
+    densAire = vacio ? 0.0 : 1.3;
+    y = inicio;
+}
+
+Paso ModeloAire::paso()
+{
+    const double t = tiempo + dt;
+    const double v = velocidad.toDouble();
+    const double fuerza = masa * gravedad - (((0.5 * cd) * densAire) * seccion) * std::pow(v, 2);
+    const double a = fuerza / masa;
+    const std::optional<ui::Currency> nueva = ui::CCur(v + a * dt);
+    if (!nueva)
+        return Paso::Desborde;
+    tiempo = t;
+    velocidad = *nueva;
+    y = y + velocidad.toDouble() * dt;
+    ++k;
+    if (k == 20 && y <= 100) {
+        k = 0;
+        return Paso::Muestra;
+    }
+    return Paso::Calculado;
+}
+
+// ---------------------------------------------------------------------------------------
+// Liquid
+
+ModeloLiquido::ModeloLiquido(double radio_, double densidad, int inicio) : radio(radio_)
+{
+    const double p = pi();
+    volumen = ((4.0 / 3.0) * p) * std::pow(radio, 3);
+    masa = volumen * densidad;
+    y = inicio;
+}
+
+Paso ModeloLiquido::paso(double densLiquido, ui::Currency viscosidad)
+{
+    const double t = tiempo + dt;
+    const double v = velocidad.toDouble();
+    const double resistencia = (((6 * pi()) * viscosidad.toDouble()) * radio) * v;
+    const double empuje = (volumen * densLiquido) * gravedad;
+    const double fuerza = (masa * gravedad - resistencia) - empuje;
+    const double a = fuerza / masa;
+    const std::optional<ui::Currency> nueva = ui::CCur(v + a * dt);
+    if (!nueva)
+        return Paso::Desborde;
+    tiempo = t;
+    velocidad = *nueva;
+    y = y + velocidad.toDouble() * dt;
+    ++k;
+    if (k == 20 && y <= 100) {
+        k = 0;
+        return Paso::Muestra;
+    }
+    return Paso::Calculado;
+}
+
+// ---------------------------------------------------------------------------------------
+// Results
+
+double tiempoRedondeado(double tiempo) { return std::floor((tiempo + 0.05) * 10) / 10; }
+
+double velocidadRedondeada(ui::Currency velocidad)
+{
+    // Int((v + 0.05) × 10) counted in whole units is floor((ticks + 500) / 1000); worked out
+    // in 128 bits it cannot overflow, whatever velocity a run left behind.
+    const __int128 n = static_cast<__int128>(velocidad.ticks()) + 500;
+    __int128 unidades = n / 1000;
+    if (n % 1000 < 0)
+        --unidades;
+    return static_cast<double>(unidades) / 10;
+}
+
+std::string textoTiempoFinal(double tiempo)
+{
+    return "Tiempo final " + ui::Str(tiempoRedondeado(tiempo)) + " (S)";
+}
+
+std::string textoVelocidadFinal(ui::Currency velocidad, bool liquido)
+{
+    return "Velocidad final " + ui::Str(velocidadRedondeada(velocidad)) + (liquido ? " (cm/S)" : " (m/S)");
+}
+
+// ---------------------------------------------------------------------------------------
+// Radius steps
+
+std::optional<double> subirRadio(double radio, bool liquido, bool fino)
+{
+    if (radio >= 10)
+        return std::nullopt;
+    if (liquido && radio >= 0.03)
+        return std::nullopt;
+    if (radio >= 1)
+        return radio + 1;
+    if (fino && radio < 0.1)
+        return radio + 0.01;
+    return radio + 0.1;
+}
+
+std::optional<double> bajarRadio(double radio, bool liquido, bool espuma, bool fino)
+{
+    if (espuma && liquido && radio <= 0.02)
+        return 0.02;
+    if (radio <= (fino ? 0.01 : 0.1))
+        return std::nullopt;
+    if (fino && radio <= 0.1)
+        return radio - 0.01;
+    if (radio >= 2)
+        return radio - 1;
+    if (radio <= 1 && !liquido)
+        return radio - 0.1;
+    return radio;
+}
+
+std::string textoRadio(double radio)
+{
+    std::string s = ui::CStr(radio);
+    std::replace(s.begin(), s.end(), ui::decimalSeparator(), '.');
+    return s;
+}
+
+// ---------------------------------------------------------------------------------------
+// Delay
+
+namespace {
+
+// An empty counted loop that the compiler must keep: every turn stores its count.
+volatile long sumidero = 0;
+
+void vueltas(long n)
+{
+    for (long i = 0; i < n; ++i)
+        sumidero = i;
+}
+
+// How many turns of the empty loop last a microsecond on this machine.
+long vueltasPorPasada()
+{
+    static const long n = [] {
+        using reloj = std::chrono::steady_clock;
+        constexpr long prueba = 1L << 18;
+        double mejor = 1e300;
+        for (int i = 0; i < 3; ++i) {
+            const auto t0 = reloj::now();
+            vueltas(prueba);
+            const double ns = std::chrono::duration<double, std::nano>(reloj::now() - t0).count();
+            mejor = std::min(mejor, ns);
+        }
+        return std::max(1L, std::lround(prueba * 1000.0 / std::max(mejor, 1.0)));
+    }();
+    return n;
+}
+
+} // namespace
+
+void retardar(long pasadas)
+{
+    if (pasadas <= 0)
+        return;
+    const long n = vueltasPorPasada();
+    for (long p = 1; p <= pasadas; ++p)
+        vueltas(n);
+}
+
+} // namespace caida

@@ -1,0 +1,146 @@
+#include "falling_spheres/procedim.h"
+
+#include "falling_spheres/declarac.h"
+#include "falling_spheres/fall_model.h"
+#include "falling_spheres/principa.h"
+#include "ui/dialogs.h"
+#include "ui/runtime.h"
+
+#include <QPointer>
+#include <chrono>
+#include <thread>
+
+namespace PROCEDIM {
+
+namespace {
+
+// False once the window was closed by its close box or the program is ending: from then on
+// the run touches nothing.
+bool vivo(const QPointer<principa>& w) { return w && w->alive(); }
+
+// A run needs a radius.
+bool radioRechazado(principa& w)
+{
+    if (DECLARAC::radio != 0)
+        return false;
+    QPointer<principa> guard(&w);
+    ui::MsgBox(QStringLiteral("Valor de Radio fuera de rango"), ui::vbExclamation);
+    if (vivo(guard))
+        w.Caja_radio->setFocus();
+    return true;
+}
+
+// The inputs that must not change under a run are locked; in vacuum and air the lists too.
+void bloquear(principa& w, bool enCurso, bool listas)
+{
+    w.VScroll1->setEnabled(!enCurso);
+    w.Frame1->setEnabled(!enCurso);
+    w.Frame2->setEnabled(!enCurso);
+    w.Boton_borrar->setEnabled(!enCurso);
+    w.Boton_Iniciar->setEnabled(!enCurso);
+    w.Boton_parar->setEnabled(enCurso);
+    if (listas) {
+        w.Combo1->setEnabled(!enCurso);
+        w.Combo2->setEnabled(!enCurso);
+    }
+}
+
+void comenzar(principa& w, bool listas)
+{
+    DECLARAC::velocidad = {};
+    DECLARAC::tiempo = 0;
+    DECLARAC::color_graf = static_cast<std::int16_t>(DECLARAC::color_graf + 1);
+    if (DECLARAC::color_graf == 15)
+        DECLARAC::color_graf = 1;
+    DECLARAC::pausa = 0;
+    DECLARAC::detener = 0;
+    bloquear(w, true, listas);
+}
+
+// The step loop shared by both falls. `paso` computes one step of the model; the run ends
+// when the model says so, when "Fin" was pressed, or when the velocity would leave the
+// currency range. Returns false if the window went away during the run.
+template <class Modelo, class Paso> bool pasos(const QPointer<principa>& w, Modelo& m, Paso paso)
+{
+    do {
+        if (DECLARAC::detener == -1)
+            break;
+        while (DECLARAC::pausa == 1) {
+            ui::DoEvents();
+            if (!vivo(w))
+                return false;
+            // Waiting for "Continuar" need not keep a processor busy.
+            if (DECLARAC::pausa == 1)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        const caida::Paso hecho = paso(m);
+        if (hecho == caida::Paso::Desborde)
+            break;
+        DECLARAC::tiempo = m.tiempo;
+        DECLARAC::velocidad = m.velocidad;
+        if (hecho == caida::Paso::Muestra) {
+            const ui::Color color = ui::QBColor(DECLARAC::color_graf);
+            w->Shape1->setTop(static_cast<float>(m.y));
+            w->graf_pos->LineTo(static_cast<float>(DECLARAC::tiempo), static_cast<float>(m.y), color);
+            w->graf_veloc->LineTo(static_cast<float>(DECLARAC::tiempo),
+                                  static_cast<float>(DECLARAC::velocidad.toDouble()), color);
+        }
+        ui::DoEvents();
+        if (!vivo(w))
+            return false;
+        caida::retardar(long(DECLARAC::retardo) * 10);
+    } while (m.sigue());
+    return true;
+}
+
+// The start points of both curves: the sphere's position and zero velocity at time 0.
+void marcarInicio(principa& w, int y)
+{
+    const ui::Color color = ui::QBColor(DECLARAC::color_graf);
+    w.graf_pos->PSet(0, y, color);
+    w.graf_veloc->PSet(0, 0, color);
+}
+
+} // namespace
+
+void CaidaAireVacio()
+{
+    QPointer<principa> w(&ui::instance<principa>());
+    if (radioRechazado(*w))
+        return;
+    comenzar(*w, true);
+    const bool vacio = w->Option1[1]->Value();
+    DECLARAC::retardo = static_cast<std::int16_t>(w->VScroll2->Value());
+    const int inicio = w->VScroll1->Value();
+    caida::ModeloAire m(DECLARAC::radio, DECLARAC::densidad, vacio, inicio);
+    DECLARAC::masa = m.masa;
+    DECLARAC::gravedad = m.gravedad;
+    DECLARAC::seccion = m.seccion;
+    DECLARAC::dens_aire = m.densAire;
+    marcarInicio(*w, inicio);
+
+    if (!pasos(w, m, [](caida::ModeloAire& a) { return a.paso(); }))
+        return;
+    bloquear(*w, false, true);
+}
+
+void CaidaLiquido()
+{
+    QPointer<principa> w(&ui::instance<principa>());
+    if (radioRechazado(*w))
+        return;
+    comenzar(*w, false);
+    DECLARAC::retardo = static_cast<std::int16_t>(w->VScroll2->Value());
+    const int inicio = w->VScroll1->Value();
+    caida::ModeloLiquido m(DECLARAC::radio, DECLARAC::densidad, inicio);
+    DECLARAC::masa = m.masa;
+    DECLARAC::gravedad = m.gravedad;
+    marcarInicio(*w, inicio);
+
+    // The liquid list stays usable: each step takes the liquid chosen at that moment.
+    if (!pasos(w, m, [](caida::ModeloLiquido& l) { return l.paso(DECLARAC::dens_liquido, DECLARAC::viscosidad); }))
+        return;
+    bloquear(*w, false, false);
+}
+
+} // namespace PROCEDIM
