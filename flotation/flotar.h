@@ -1,10 +1,79 @@
-// The flotation window.
+// The flotation window: a block floating in a liquid under air or a second liquid, placed at
+// the depth where weight and buoyancy balance, dragged and dropped in the vessel, and set
+// moving towards its resting depth by a click on the window's background.
 #pragma once
 
+#include "ui/canvas.h"
+#include "ui/controls.h"
 #include "ui/form.h"
 
 class flotar : public ui::Form {
     Q_OBJECT
 public:
     flotar();
+
+    // The vessel and what it holds.
+    ui::PictureBox* Picture1;
+    ui::Shape* fluido_sup;
+    ui::Shape* liquido;
+    ui::Line* Line1;
+    ui::Line* Line2;
+    ui::PictureBox* solido;
+
+    // The upper layer.
+    ui::Frame* Frame1;
+    ui::OptionButton* Option1[2];
+    ui::Label* Label7[3];
+    ui::Label* Label6;
+    ui::ScrollBar* HScroll3;
+    ui::Label* Label5;
+
+    // The block's and the liquid's densities.
+    ui::Label* Label1;
+    ui::ScrollBar* HScroll1;
+    ui::Label* Label3;
+    ui::Label* Label2;
+    ui::ScrollBar* HScroll2;
+    ui::Label* Label4;
+
+    ui::Label* Label8;
+    ui::Label* Porcent;
+    ui::CommandButton* Command1;
+
+    // The window's state. Vessel units for heights, g/cm³ for densities.
+    int lado = 0;                   // side of the square block
+    double yCuerpo = 0;             // the block's Top
+    int nivelLiquido = 0;           // level of the liquid's surface
+    int gravedad = 0;               // cm/s²
+    double densidadSup = 0;         // upper layer: air or a liquid
+    double densidadCuerpo = 0;
+    double densidadLiq = 0;
+    double velocidadCuerpo = 0;     // vessel units per second, positive downward
+    int enMovimiento = 0;           // 1 while the settling motion may run; 0 stops it
+    float agarreY = 0;              // where the block was grabbed, in its own units
+
+    // Places the block at its resting depth and shows the submerged percentage.
+    void cambio();
+    // Moves the block step by step under its weight, the buoyancy and the drag, yielding
+    // once per step, until the flag is cleared or the block reaches the bottom or the top.
+    void comienzo();
+    void IniciarMovimiento();
+    void LeerDensidadCuerpo();
+    // Lets the liquid's level follow the block and writes the values on the window.
+    void nivel();
+
+protected:
+    void Form_Load() override;
+
+private:
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void Option1_Click(int Index);
+    void Form_Click();
+    void solido_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture1_DragDrop(ui::ControlBase& Source, float X, float Y);
+    void Command1_Click();
+    void menu_salir_Click();
+    void menu_acerca_Click();
 };

@@ -1,0 +1,344 @@
+// The flotation window driven with real clicks and drags: start state, bars and their
+// coupling, upper layer, settling motion (stillness, stops, nesting, hiding, closing), drops.
+#include "flotation/flotar.h"
+
+#include "ui/conversions.h"
+#include "ui/dialogs.h"
+#include "ui/runtime.h"
+
+#include <QPointer>
+#include <QtTest>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Actions = std::vector<std::function<void()>>;
+
+// Runs one action per pass of the event loop (one step of a motion), each from a timer of
+// its own, so that an action may start a loop of its own and the next ones run inside it.
+class Passes : public QObject {
+public:
+    explicit Passes(Actions actions) : actions_(std::move(actions)) { next(); }
+    int done = 0;
+    bool finished() const { return done == int(actions_.size()); }
+
+private:
+    void next()
+    {
+        if (!finished())
+            QTimer::singleShot(0, this, [this] {
+                const int i = done++;
+                next();
+                actions_[i]();
+            });
+    }
+    Actions actions_;
+};
+
+void clickBackground(flotar& f) { QTest::mouseClick(&f.client(), Qt::LeftButton, {}, QPoint(5, 5)); }
+
+void clickArrow(ui::ScrollBar* bar, bool right)
+{
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(right ? bar->width() - 4 : 4, bar->height() / 2));
+}
+
+void choose(flotar& f, int index) { QTest::mouseClick(f.Option1[index], Qt::LeftButton, {}, QPoint(8, 8)); }
+
+// Drags the block by a point `grab` units below its top edge and drops it left of the block,
+// its Top at about `top`. Returns the Top that the pointer's pixels give.
+double dragTo(flotar& f, double top, double grab = 0)
+{
+    const int gy = 1 + int(std::lround(grab * 42 / 15));
+    const int py = 1 + int(std::lround((top + grab) * 43.05 / 15));
+    QTest::mousePress(f.solido, Qt::LeftButton, {}, QPoint(30, gy));
+    QTest::mouseMove(f.Picture1, QPoint(20, py));
+    QTest::mouseRelease(f.Picture1, Qt::LeftButton, {}, QPoint(20, py));
+    return std::clamp(double(float((py - 1) * 15 / 43.05) - float((gy - 1) * 15 / 42.0)), 0.0, 75.0);
+}
+
+const double kStartTop = 49.275756;
+
+} // namespace
+
+class FlotarTest : public QObject {
+    Q_OBJECT
+
+    int loads = 0;
+
+    // Opens the window and leaves the bars at the given densities (hundredths); upper 0 is air.
+    flotar& open(int upper = 0, int block = 80, int liquid = 140, char sep = ',')
+    {
+        ui::setDecimalSeparator(sep);
+        flotar& f = ui::instance<flotar>();
+        f.Show();
+        if (upper) {
+            choose(f, 1);
+            f.HScroll2->setValue(std::max(liquid, upper));
+            f.HScroll3->setValue(upper);
+        }
+        f.HScroll2->setValue(liquid);
+        f.HScroll1->setValue(block);
+        return f;
+    }
+
+private slots:
+    void init()
+    {
+        ui::applyApplicationLook();
+        loads = 0;
+        ui::setLoadObserverForTests([this](const QString& name) { loads += name == QLatin1String("flotar"); });
+    }
+    void cleanup()
+    {
+        ui::setLoadObserverForTests({});
+        ui::setDialogAnswerer({});
+        ui::unloadAllForms();
+    }
+
+    void startAndPlacementsInBothSeparators_data()
+    {
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<int>("liquid");
+        QTest::addColumn<double>("top");
+        QTest::addColumn<QString>("percent");   // with a point
+        QTest::newRow("start") << 0 << 80 << 140 << kStartTop << "57.1";
+        QTest::newRow("upper liquid 0.5") << 50 << 80 << 140 << 43.333333 << "33.33";
+        QTest::newRow("whole percentage") << 50 << 90 << 150 << 45.0 << "40.";
+        QTest::newRow("under one percent") << 50 << 51 << 200 << 35.166667 << ".67";
+        QTest::newRow("air, block 1.0, liquid 2.0") << 0 << 100 << 200 << 47.491869 << "49.97";
+    }
+    void startAndPlacementsInBothSeparators()
+    {
+        QFETCH(int, upper);
+        QFETCH(int, block);
+        QFETCH(int, liquid);
+        QFETCH(double, top);
+        QFETCH(QString, percent);
+        for (char sep : {',', '.'}) {
+            flotar& f = open(upper, block, liquid, sep);
+            QVERIFY(std::abs(f.solido->Top() - top) < 1e-5);
+            QCOMPARE(f.Porcent->Caption(), QString(percent).replace('.', QChar(sep)));
+            QCOMPARE(f.Label3->Caption(), QString::fromStdString(ui::CStr(block / 100.0)));
+            QCOMPARE(f.fluido_sup->Visible(), upper != 0);
+            ui::unloadAllForms();
+        }
+    }
+
+    void startState()
+    {
+        flotar& f = open();
+        QCOMPARE(loads, 1);
+        QCOMPARE(f.Caption(), QStringLiteral("Flotación  // Grupo Cormund"));
+        QCOMPARE(f.client().size(), QSize(516, 370));
+        QCOMPARE(f.Label4->Caption(), QStringLiteral("1,4"));
+        QCOMPARE(f.Label5->Caption(), QStringLiteral("0.0013"));
+        QCOMPARE(f.findChild<ui::Label*>(QStringLiteral("Label7(2)"))->Caption(), QStringLiteral("       3  g/cm"));
+        QVERIFY(f.findChild<ui::OptionButton*>(QStringLiteral("Option1(0)"))->Value());
+        QVERIFY(!f.HScroll3->Enabled());
+        QCOMPARE(f.HScroll3->Value(), 80);
+        QCOMPARE(f.enMovimiento, 0);
+        // The unit labels wrap: the 3 above, g/cm below.
+        const QFontMetrics fm(f.Label7[1]->font());
+        QVERIFY(fm.boundingRect(QRect(0, 0, f.Label7[1]->width(), 99), Qt::TextWordWrap, f.Label7[1]->text()).height()
+                >= 2 * fm.height());
+    }
+
+    void upperLayerBackAndForth()
+    {
+        flotar& f = open();
+        choose(f, 1);
+        QVERIFY(f.HScroll3->Enabled() && f.fluido_sup->Visible());
+        QCOMPARE(f.Label5->Caption() + f.Label6->Caption(), QStringLiteral("0,5Densidad del líquido"));
+        clickArrow(f.HScroll3, true);
+        QCOMPARE(f.Label5->Caption(), QStringLiteral("0,6"));
+        choose(f, 0);
+        QVERIFY(!f.HScroll3->Enabled() && !f.fluido_sup->Visible());
+        QCOMPARE(f.HScroll3->Value(), 60);
+        QCOMPARE(f.Label5->Caption() + f.Label6->Caption(), QStringLiteral("0,0013Densidad del aire"));
+        QCOMPARE(f.Porcent->Caption(), QStringLiteral("57,1"));
+    }
+
+    void barCouplingSequences()
+    {
+        flotar& f = open(150, 80, 150);
+        QSignalSpy liquid(f.HScroll2, &QScrollBar::valueChanged);
+        f.HScroll2->setValue(100);
+        QCOMPARE(liquid.size(), 6);   // 100, then 110 ... 150
+        QCOMPARE(f.Label4->Caption(), QStringLiteral("1,5"));
+        clickArrow(f.HScroll2, false);
+        QCOMPARE(f.HScroll2->Value(), 150);
+
+        f.HScroll2->setValue(170);
+        QSignalSpy upper(f.HScroll3, &QScrollBar::valueChanged);
+        f.HScroll3->setValue(200);
+        QCOMPARE(upper.size(), 4);   // 200, then 190, 180, 170
+        QCOMPARE(f.densidadSup, 1.7);
+
+        // The push stops at the bar's end.
+        f.HScroll2->setValue(200);
+        f.HScroll3->setValue(200);
+        f.HScroll2->setValue(195);
+        QCOMPARE(f.densidadLiq, 2.0);
+
+        // Under air the liquid bar still cannot go below the upper liquid's last value.
+        f.HScroll3->setValue(150);
+        choose(f, 0);
+        f.HScroll2->setValue(100);
+        QCOMPARE(f.HScroll2->Value(), 150);
+    }
+
+    void aMotionThatEndsByItself()
+    {
+        // Denser than the liquid: the first step goes below 75; the block stays drawn at 75.
+        flotar& f = open(0, 150, 140);
+        Passes passes(Actions(3, [] {}));
+        clickBackground(f);
+        QCOMPARE(f.solido->Top(), 75.0);
+        QVERIFY(std::abs(f.yCuerpo - (75 + 981 * (1 - 1.4 / 1.5) * 1e-4)) < 1e-9);
+        // Lighter than the upper liquid: it stops at the vessel's top, at rest.
+        f.HScroll1->setValue(30);
+        choose(f, 1);
+        clickBackground(f);
+        QCOMPARE(f.solido->Top(), 0.0);
+        QCOMPARE(f.velocidadCuerpo, 0.0);
+        QVERIFY(passes.done <= 2);
+    }
+
+    void whatStopsAMotion_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("stops");
+        QTest::newRow("block bar") << "HScroll1" << true;
+        QTest::newRow("liquid bar") << "HScroll2" << true;
+        QTest::newRow("upper-liquid bar") << "HScroll3" << false;
+        QTest::newRow("upper-layer choice") << "Option1(0)" << false;
+        QTest::newRow("a drop in the vessel") << "solido" << true;
+    }
+    void whatStopsAMotion()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, stops);
+        flotar& f = open(50);
+        Passes passes({[] {},
+                       [&] {
+                           if (control == QLatin1String("solido"))
+                               dragTo(f, 10);
+                           else if (control == QLatin1String("Option1(0)"))
+                               choose(f, 0);
+                           else
+                               clickArrow(f.findChild<ui::ScrollBar*>(control), true);
+                       },
+                       [] {}, [] {}, [&] { f.enMovimiento = 0; }});
+        clickBackground(f);
+        QCOMPARE(passes.done, stops ? 2 : 5);
+    }
+
+    void aSecondClickNestsAMotionAndABarEndsBoth()
+    {
+        flotar& f = open();
+        bool innerReturned = false, nested = false;
+        Passes passes({[&] {
+                           clickBackground(f);
+                           innerReturned = true;
+                       },
+                       [&] { nested = !innerReturned && f.enMovimiento == 1; }, [&] { clickArrow(f.HScroll1, true); },
+                       [] {}, [] {}, [] {}});
+        clickBackground(f);
+        QVERIFY(nested && innerReturned && !passes.finished());
+    }
+
+    void salirHidesWhileTheMotionGoesOn()
+    {
+        flotar& f = open();
+        bool hiddenAndRunning = false;
+        Passes passes({[&] { QTest::mouseClick(f.Command1, Qt::LeftButton); },
+                       [&] { hiddenAndRunning = !f.isVisible() && f.enMovimiento == 1; },
+                       [&] { f.action(QStringLiteral("menu_salir"))->trigger(); }, [&] { f.enMovimiento = 0; }});
+        clickBackground(f);
+        QVERIFY(passes.finished() && hiddenAndRunning);
+        ui::instance<flotar>().Show();
+        QCOMPARE(loads, 1);
+    }
+
+    void closingTheWindowOrEndingTheProgramEndsTheMotion()
+    {
+        flotar& f = open(100, 100, 140);
+        QPointer<flotar> old(&f);
+        bool deletedInside = false;
+        // Closed by its box and deleted at once, inside the motion's yield.
+        Passes passes({[&] {
+                           old->close();
+                           QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                           deletedInside = old.isNull();
+                       },
+                       [] {}, [] {}, [] {}});
+        clickBackground(f);
+        QVERIFY(deletedInside && !passes.finished());
+        flotar& again = open(0, 80, 140, '.');
+        QCOMPARE(loads, 2);
+        QCOMPARE(again.Porcent->Caption(), QStringLiteral("57.1"));
+
+        Passes ending({[] { ui::End(); }, [] {}, [] {}, [] {}});
+        clickBackground(again);
+        QVERIFY(!ending.finished());
+    }
+
+    void dropsInTheVessel_data()
+    {
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<double>("dropTop");
+        QTest::addColumn<double>("grab");
+        QTest::addColumn<double>("restTop");   // -1: stays where dropped
+        QTest::newRow("neutral in the liquid at 62") << 0 << 140 << 62.0 << 0.0 << -1.0;
+        QTest::newRow("same block at 50 returns") << 0 << 140 << 50.0 << 0.0 << 65.0;
+        QTest::newRow("neutral in the upper liquid at 20") << 100 << 100 << 20.0 << 0.0 << -1.0;
+        QTest::newRow("same block at 40 returns") << 100 << 100 << 40.0 << 0.0 << 20.0;
+        QTest::newRow("floating block returns") << 0 << 80 << 10.0 << 12.0 << kStartTop;
+        QTest::newRow("under an upper liquid, returns") << 50 << 80 << 70.0 << 5.0 << 43.333333;
+        QTest::newRow("below the bottom: kept at 75") << 0 << 140 << 85.0 << 2.0 << -1.0;
+        QTest::newRow("above the top: kept at 0") << 100 << 100 << -5.0 << 20.0 << -1.0;
+    }
+    void dropsInTheVessel()
+    {
+        QFETCH(int, upper);
+        QFETCH(int, block);
+        QFETCH(double, dropTop);
+        QFETCH(double, grab);
+        QFETCH(double, restTop);
+        flotar& f = open(upper, block);
+        const QString percent = f.Porcent->Caption();
+        const double dropped = dragTo(f, dropTop, grab);
+        const double expected = restTop < 0 ? dropped : restTop;
+        QVERIFY(std::abs(f.solido->Top() - expected) < 1e-5);
+        QCOMPARE(f.Porcent->Caption(), percent);
+        // Started from there, the block stays still (on the bottom the motion ends at once).
+        double drift = 0;
+        Actions still(200, [&] { drift = std::max(drift, std::abs(f.solido->Top() - expected)); });
+        still.push_back([&] { f.enMovimiento = 0; });
+        Passes passes(still);
+        clickBackground(f);
+        QVERIFY(drift < 1e-5 && passes.finished() == (expected < 75));
+
+        // Dropped on itself or on the window: nothing changes.
+        QTest::mousePress(f.solido, Qt::LeftButton, {}, QPoint(30, 1));
+        QTest::mouseRelease(f.solido, Qt::LeftButton, {}, QPoint(30, 30));
+        QTest::mousePress(f.solido, Qt::LeftButton, {}, QPoint(30, 1));
+        QTest::mouseRelease(&f.client(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(std::abs(f.solido->Top() - expected) < 1e-5);
+    }
+
+    void aboutMessage()
+    {
+        QString text;
+        ui::setDialogAnswerer([&](const ui::DialogRequest& r) { return text = r.text, ui::DialogReply{}; });
+        open().action(QStringLiteral("menu_acerca"))->trigger();
+        QVERIFY(text.contains(QStringLiteral("\r\n\r\nAutor de esta pantalla: ")));
+    }
+};
+
+QTEST_MAIN(FlotarTest)
+#include "flotar_test.moc"
