@@ -1,0 +1,177 @@
+// Start-up and idle measured side by side with the floor that Qt itself sets.
+//
+//   brantel_startup_bench [RUNS]      time to the first painted splash and peak memory of
+//                                     the program, against a bare Qt Widgets program that
+//                                     opens one empty window; then the idle CPU use with
+//                                     every window open.
+// The same executable is started again in a role ("bare", "brantel", "idle") for each run.
+#include "falling_spheres/principa.h"
+#include "flotation/flotar.h"
+#include "pressure/form1.h"
+#include "shell/arranque.h"
+#include "shell/brantel.h"
+#include "ui/runtime.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+long long monotonicNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000000000LL + ts.tv_nsec;
+}
+
+// Reports the moment the first paint of a window reaches it, then leaves at once.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QString window) : window_(std::move(window)) {}
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override
+    {
+        if (ev->type() == QEvent::Paint && obj->isWidgetType()
+            && static_cast<QWidget*>(obj)->window()->objectName() == window_) {
+            std::printf("%lld\n", monotonicNs());
+            std::fflush(stdout);
+            std::_Exit(0);
+        }
+        return false;
+    }
+
+private:
+    QString window_;
+};
+
+int runRole(const std::string& role, int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (role == "bare") {
+        FirstPaint probe(QStringLiteral("bare"));
+        app.installEventFilter(&probe);
+        QWidget w;
+        w.setObjectName(QStringLiteral("bare"));
+        w.resize(487, 406);
+        w.show();
+        return app.exec();
+    }
+    ui::applyApplicationLook();
+    if (role == "brantel") {
+        FirstPaint probe(QStringLiteral("arranque"));
+        app.installEventFilter(&probe);
+        shell::startProgram();
+        return app.exec();
+    }
+    // idle: every window open, nothing running, 10 s of the event loop.
+    ui::setClockForTests([] { static double t = 0; return t += 1; });
+    shell::startProgram();
+    ui::setClockForTests({});
+    Brantel& b = ui::instance<Brantel>();
+    b.AbrirPresiones();
+    b.AbrirFlotacion();
+    b.AbrirCaida();
+    ui::instance<Form1>().Show();
+    ui::instance<flotar>().Show();
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const long long t0 = monotonicNs();
+    QTimer::singleShot(10000, &app, [&] {
+        rusage after{};
+        getrusage(RUSAGE_SELF, &after);
+        auto cpu = [](const rusage& r) {
+            return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+        };
+        const double wall = (monotonicNs() - t0) / 1e9;
+        std::printf("%.4f\n", 100.0 * (cpu(after) - cpu(before)) / wall);
+        std::fflush(stdout);
+        std::_Exit(0);
+    });
+    return app.exec();
+}
+
+struct Sample {
+    double ms = 0;
+    long maxRssKb = 0;
+    std::string out;
+};
+
+Sample spawn(const char* self, const char* role)
+{
+    int pipefd[2];
+    if (pipe(pipefd) != 0)
+        std::exit(2);
+    const long long t0 = monotonicNs();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(pipefd[1], STDOUT_FILENO);
+        close(pipefd[0]);
+        execl(self, self, role, static_cast<char*>(nullptr));
+        std::_Exit(127);
+    }
+    close(pipefd[1]);
+    std::string out;
+    char buf[256];
+    ssize_t n;
+    while ((n = read(pipefd[0], buf, sizeof buf)) > 0)
+        out.append(buf, size_t(n));
+    close(pipefd[0]);
+    int status = 0;
+    rusage ru{};
+    wait4(pid, &status, 0, &ru);
+    Sample s;
+    s.out = out;
+    s.maxRssKb = ru.ru_maxrss;
+    if (!out.empty())
+        s.ms = (std::atoll(out.c_str()) - t0) / 1e6;
+    return s;
+}
+
+template <class T> T median(std::vector<T> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && (std::string(argv[1]) == "bare" || std::string(argv[1]) == "brantel"
+                      || std::string(argv[1]) == "idle"))
+        return runRole(argv[1], argc, argv);
+
+    const int runs = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 15;
+    std::vector<double> bareMs, ourMs;
+    std::vector<long> bareKb, ourKb;
+    for (int i = 0; i < runs; ++i) {   // interleaved, so a noisy moment hits both
+        const Sample b = spawn(argv[0], "bare");
+        const Sample o = spawn(argv[0], "brantel");
+        bareMs.push_back(b.ms);
+        ourMs.push_back(o.ms);
+        bareKb.push_back(b.maxRssKb);
+        ourKb.push_back(o.maxRssKb);
+    }
+    const double tb = median(bareMs), to = median(ourMs);
+    const long mb = median(bareKb), mo = median(ourKb);
+    std::printf("%-28s %12s %12s %8s %8s\n", "measure", "bare Qt", "brantel", "ratio", "target");
+    std::printf("%-28s %12.1f %12.1f %8.2f %8s\n", "first paint (ms, median)", tb, to, to / tb, "<= 1.5");
+    std::printf("%-28s %12ld %12ld %8.2f %8s\n", "peak memory (KiB, median)", mb, mo, double(mo) / double(mb),
+                "<= 1.3");
+    const Sample idle = spawn(argv[0], "idle");
+    std::printf("%-28s %12s %12.2f %8s %8s\n", "idle CPU, all windows (%)", "-", std::atof(idle.out.c_str()), "-",
+                "< 1");
+    return 0;
+}
