@@ -14,6 +14,24 @@ namespace PROCEDIM {
 
 namespace {
 
+QPointer<principa>& enCurso()
+{
+    static QPointer<principa> w;
+    return w;
+}
+
+// Marks the window whose run is going on, for as long as the run lasts.
+class MarcaDeCorrida {
+public:
+    explicit MarcaDeCorrida(principa* w) : anterior_(enCurso()) { enCurso() = w; }
+    ~MarcaDeCorrida() { enCurso() = anterior_; }
+    MarcaDeCorrida(const MarcaDeCorrida&) = delete;
+    MarcaDeCorrida& operator=(const MarcaDeCorrida&) = delete;
+
+private:
+    QPointer<principa> anterior_;
+};
+
 // False once the window was closed by its close box or the program is ending: from then on
 // the run touches nothing.
 bool vivo(const QPointer<principa>& w) { return w && w->alive(); }
@@ -109,6 +127,7 @@ void CaidaAireVacio()
     if (radioRechazado(*w))
         return;
     comenzar(*w, true);
+    const MarcaDeCorrida marca(w);
     const bool vacio = w->Option1[1]->Value();
     DECLARAC::retardo = static_cast<std::int16_t>(w->VScroll2->Value());
     const int inicio = w->VScroll1->Value();
@@ -130,6 +149,7 @@ void CaidaLiquido()
     if (radioRechazado(*w))
         return;
     comenzar(*w, false);
+    const MarcaDeCorrida marca(w);
     DECLARAC::retardo = static_cast<std::int16_t>(w->VScroll2->Value());
     const int inicio = w->VScroll1->Value();
     caida::ModeloLiquido m(DECLARAC::radio, DECLARAC::densidad, inicio);
@@ -142,5 +162,7 @@ void CaidaLiquido()
         return;
     bloquear(*w, false, false);
 }
+
+principa* ventanaEnCurso() { return enCurso(); }
 
 } // namespace PROCEDIM

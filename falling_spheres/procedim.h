@@ -4,6 +4,8 @@
 // the window is closed.
 #pragma once
 
+class principa;
+
 namespace PROCEDIM {
 
 // Vacuum or air, as the medium options say: metres, seconds, drag growing with the square
@@ -11,5 +13,8 @@ namespace PROCEDIM {
 void CaidaAireVacio();
 // A liquid: centimetres, drag proportional to the velocity, buoyancy.
 void CaidaLiquido();
+
+// The window whose fall is going on, or nullptr between runs.
+principa* ventanaEnCurso();
 
 } // namespace PROCEDIM

@@ -1,8 +1,108 @@
-// What must hold in every window after any event.
+// What must hold in every window after any event, computed from the window's own state.
 #include "tests/stress/stress_driver.h"
+
+#include "falling_spheres/declarac.h"
+#include "falling_spheres/principa.h"
+#include "falling_spheres/procedim.h"
+#include "flotation/flotar.h"
+#include "flotation/model.h"
+#include "pressure/form1.h"
+#include "pressure/model.h"
+#include "ui/conversions.h"
+
+#include <cmath>
 
 namespace stress {
 
-void addWindowInvariants(Driver&) {}
+namespace {
+
+template <class F> std::vector<F*> live()
+{
+    std::vector<F*> out;
+    for (ui::Form* f : ui::allForms())
+        if (auto* w = qobject_cast<F*>(f); w && w->alive())
+            out.push_back(w);
+    return out;
+}
+
+QString pressureProblem(Form1& w)
+{
+    const QString load = w.Text2->Text();
+    bool whole = false;
+    const int kgf = load.toInt(&whole);
+    if (!whole || kgf < 0 || kgf > 100)
+        return QStringLiteral("load box holds '%1'").arg(load);
+    double riding = 0;
+    for (int i = 0; i < 5; ++i)
+        if (ui::Val(w.Pesa[size_t(i)]->DataField().toStdString()) == -1)
+            riding += pressure::kilogramosPesa(i);
+    if (kgf != w.pesoPiston + riding)
+        return QStringLiteral("load %1 is not the piston's %2 plus the riding %3").arg(kgf).arg(w.pesoPiston).arg(riding);
+    if (w.pesoMinimo != 1 + riding)
+        return QStringLiteral("pesoMinimo %1 with %2 kg riding").arg(w.pesoMinimo).arg(riding);
+    const float s = w.Option1[1]->Value() ? w.presionAtm : 0.0f;
+    if (w.Text1->Text() != w.formato(w.presionGas * 100 + s))
+        return QStringLiteral("gas box '%1'").arg(w.Text1->Text());
+    for (int k = 0; k < 4; ++k) {
+        const double p = pressure::presionManometro(w.presionGas, w.pesoEspecifico, w.alturaLiquido, k);
+        const bool below = k == 0 || pressure::bajoElPiston(static_cast<float>(w.Shape3->Top()), k);
+        const QString expected = below ? w.formato(p * 100 + s) : QString::fromStdString(ui::CStrSingle(s));
+        if (w.m0[size_t(k)]->Caption() != expected)
+            return QStringLiteral("gauge %1 reads '%2', expected '%3'").arg(k).arg(w.m0[size_t(k)]->Caption(), expected);
+    }
+    return {};
+}
+
+QString fallProblem(principa& w)
+{
+    if (!(DECLARAC::radio >= 0 && DECLARAC::radio <= 10))
+        return QStringLiteral("radius %1").arg(DECLARAC::radio);
+    if (DECLARAC::color_graf < 0 || DECLARAC::color_graf > 14)
+        return QStringLiteral("colour index %1").arg(DECLARAC::color_graf);
+    const bool running = PROCEDIM::ventanaEnCurso() == &w;
+    if (w.Boton_Iniciar->Enabled() == running || w.Boton_borrar->Enabled() == running
+        || w.Boton_parar->Enabled() != running || w.VScroll1->Enabled() == running || w.Frame1->Enabled() == running
+        || w.Frame2->Enabled() == running)
+        return QStringLiteral("run buttons do not say whether a run is going on (%1)").arg(running);
+    return {};
+}
+
+QString flotationProblem(flotar& w)
+{
+    const int liquid = w.HScroll2->Value(), upper = w.HScroll3->Value();
+    if (liquid < 80 || liquid > 200 || liquid < upper)
+        return QStringLiteral("liquid bar %1 with upper-liquid bar %2").arg(liquid).arg(upper);
+    if (w.enMovimiento != 0)
+        return {};   // a motion may have moved the block
+    const flotacion::Ubicacion placed = flotacion::ubicar(w.densidadSup, w.densidadCuerpo, w.densidadLiq, w.lado);
+    const bool neutral = flotacion::quedaDondeCae(w.yCuerpo, w.densidadCuerpo, w.densidadLiq, w.densidadSup, w.lado);
+    if (!neutral && (w.yCuerpo != placed.yCuerpo || w.solido->Top() != double(float(placed.yCuerpo))))
+        return QStringLiteral("block at rest at %1, placement says %2").arg(w.yCuerpo).arg(placed.yCuerpo);
+    return {};
+}
+
+} // namespace
+
+void addWindowInvariants(Driver& d)
+{
+    d.addInvariant(QStringLiteral("pressure"), [] {
+        for (Form1* w : live<Form1>())
+            if (QString p = pressureProblem(*w); !p.isEmpty())
+                return p;
+        return QString();
+    });
+    d.addInvariant(QStringLiteral("falling spheres"), [] {
+        for (principa* w : live<principa>())
+            if (QString p = fallProblem(*w); !p.isEmpty())
+                return p;
+        return QString();
+    });
+    d.addInvariant(QStringLiteral("flotation"), [] {
+        for (flotar* w : live<flotar>())
+            if (QString p = flotationProblem(*w); !p.isEmpty())
+                return p;
+        return QString();
+    });
+}
 
 } // namespace stress

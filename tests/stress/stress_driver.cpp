@@ -70,7 +70,7 @@ Driver::Driver(unsigned long long seed, long events) : rng_(seed), seed_(seed), 
 bool Driver::run()
 {
     ui::setDecimalSeparator(chance(0.5) ? ',' : '.');
-    log_.append(QStringLiteral("decimal separator '%1'").arg(QChar(ui::decimalSeparator())));
+    note(QStringLiteral("decimal separator '%1'").arg(QChar(ui::decimalSeparator())));
     // A fast clock: the splash's three seconds and the spin buttons' tenth pass in a few reads.
     ui::setClockForTests([] {
         static double t = 0;
@@ -86,10 +86,10 @@ bool Driver::run()
                                                 QStringLiteral("  77.5x")};
             reply.ok = !chance(0.15);
             reply.text = chance(0.2) ? r.proposed : answers[pick(int(answers.size()))];
-            log_.append(QStringLiteral("  answer input '%1' with %2'%3'")
+            note(QStringLiteral("  answer input '%1' with %2'%3'")
                             .arg(r.title, reply.ok ? QString() : QStringLiteral("cancel "), reply.text.left(20)));
         } else {
-            log_.append(QStringLiteral("  close message '%1'").arg(r.text.left(40)));
+            note(QStringLiteral("  close message '%1'").arg(r.text.left(40)));
         }
         return reply;
     });
@@ -102,10 +102,13 @@ bool Driver::run()
         // The program ended ("Salir" or the launcher's close box): start it again.
         ui::unloadAllForms();
         ++restarts_;
-        log_.append(QStringLiteral("-- program ended; restart %1").arg(restarts_));
+        note(QStringLiteral("-- program ended; restart %1").arg(restarts_));
     }
     ui::setDialogAnswerer({});
     ui::setClockForTests({});
+    if (qEnvironmentVariableIsSet("BRANTEL_STRESS_LOG"))
+        for (const QString& line : log_)
+            std::fprintf(stderr, "  %s\n", qPrintable(line));
     return !failed_;
 }
 
@@ -133,7 +136,13 @@ void Driver::act()
     const std::vector<ui::Form*> forms = liveForms(true);
     if (forms.empty())
         return;
-    ui::Form* f = forms[size_t(pick(int(forms.size())))];
+    // The launcher is always there; the simulations get most of the events.
+    std::vector<ui::Form*> simulations;
+    for (ui::Form* g : forms)
+        if (g->objectName() != QLatin1String("Brantel"))
+            simulations.push_back(g);
+    ui::Form* f = !simulations.empty() && !chance(0.15) ? simulations[size_t(pick(int(simulations.size())))]
+                                                        : forms[size_t(pick(int(forms.size())))];
     const std::vector<QWidget*> ctls = controlsOf(f);
     const QString where = f->objectName();
     auto randomPoint = [this](QWidget* w) { return QPoint(pick(std::max(1, w->width())), pick(std::max(1, w->height()))); };
@@ -150,7 +159,7 @@ void Driver::act()
             if (startsLoop(b) || qobject_cast<QRadioButton*>(b) == nullptr && b->text() == QLatin1String("Salir")
                 && where == QLatin1String("Brantel"))
                 return;
-            log_.append(QStringLiteral("[%1] calm click %2").arg(sent_).arg(describe(b)));
+            note(QStringLiteral("[%1] calm click %2").arg(sent_).arg(describe(b)));
             b->click();
         } else if (kind == 1) {
             auto bars = ofKind<ui::ScrollBar>(ctls);
@@ -158,10 +167,10 @@ void Driver::act()
                 return;
             ui::ScrollBar* s = bars[size_t(pick(int(bars.size())))];
             const int v = s->minimum() + pick(s->maximum() - s->minimum() + 1);
-            log_.append(QStringLiteral("[%1] calm value %2 = %3").arg(sent_).arg(describe(s)).arg(v));
+            note(QStringLiteral("[%1] calm value %2 = %3").arg(sent_).arg(describe(s)).arg(v));
             s->setValue(v);
         } else if (where != QLatin1String("Brantel") && where != QLatin1String("arranque")) {
-            log_.append(QStringLiteral("[%1] calm close box %2").arg(sent_).arg(where));
+            note(QStringLiteral("[%1] calm close box %2").arg(sent_).arg(where));
             f->close();
         }
         return;
@@ -170,25 +179,35 @@ void Driver::act()
     const int kind = pick(100);
     if (kind < 30 && !ctls.empty()) {   // a click on a control
         QWidget* w = ctls[size_t(pick(int(ctls.size())))];
+        // The launcher's "Salir" ends the program: rarely, so that windows live long.
+        if (where == QLatin1String("Brantel") && w->objectName() == QLatin1String("Command1") && !chance(0.1))
+            return;
         const QPoint p = randomPoint(w);
         const Qt::MouseButton b = button();
-        log_.append(QStringLiteral("[%1] click %2 at %3,%4 button %5").arg(sent_).arg(describe(w)).arg(p.x()).arg(p.y()).arg(int(b)));
+        note(QStringLiteral("[%1] click %2 at %3,%4 button %5").arg(sent_).arg(describe(w)).arg(p.x()).arg(p.y()).arg(int(b)));
         QTest::mouseClick(w, b, {}, p);
     } else if (kind < 38) {   // a click on the bare window
         const QPoint p = randomPoint(&f->client());
-        log_.append(QStringLiteral("[%1] click %2 background at %3,%4").arg(sent_).arg(where).arg(p.x()).arg(p.y()));
+        note(QStringLiteral("[%1] click %2 background at %3,%4").arg(sent_).arg(where).arg(p.x()).arg(p.y()));
         QTest::mouseClick(&f->client(), button(), {}, p);
     } else if (kind < 41 && !ctls.empty()) {
         QWidget* w = ctls[size_t(pick(int(ctls.size())))];
-        log_.append(QStringLiteral("[%1] double click %2").arg(sent_).arg(describe(w)));
+        note(QStringLiteral("[%1] double click %2").arg(sent_).arg(describe(w)));
         QTest::mouseDClick(w, Qt::LeftButton, {}, randomPoint(w));
     } else if (kind < 55) {   // press on a picture and drag it anywhere
         auto pics = ofKind<ui::PictureBox>(ctls);
+        // Mostly the things meant to be dragged: the weights and the block.
+        std::vector<ui::PictureBox*> draggable;
+        for (ui::PictureBox* p : pics)
+            if (p->objectName().startsWith(QLatin1String("Pesa")) || p->objectName() == QLatin1String("solido"))
+                draggable.push_back(p);
+        if (!draggable.empty() && chance(0.8))
+            pics = draggable;
         if (pics.empty())
             return;
         ui::PictureBox* src = pics[size_t(pick(int(pics.size())))];
         const Qt::MouseButton b = button();
-        log_.append(QStringLiteral("[%1] press %2 and drag").arg(sent_).arg(describe(src)));
+        note(QStringLiteral("[%1] press %2 and drag").arg(sent_).arg(describe(src)));
         QTest::mousePress(src, b, {}, randomPoint(src));
         QWidget* area = &f->client();
         QPoint p = randomPoint(area);
@@ -196,7 +215,7 @@ void Driver::act()
             p = randomPoint(area);
             QTest::mouseMove(area, p);
         }
-        log_.append(QStringLiteral("    release at %1,%2").arg(p.x()).arg(p.y()));
+        note(QStringLiteral("    release at %1,%2").arg(p.x()).arg(p.y()));
         QTest::mouseRelease(area, b, {}, p);
     } else if (kind < 65) {   // keys into a text box or a list
         std::vector<QWidget*> boxes;
@@ -212,7 +231,7 @@ void Driver::act()
                                    Qt::Key_Up, Qt::Key_Down, Qt::Key_Delete, Qt::Key_Space, Qt::Key_E};
         const int key = keys[pick(int(std::size(keys)))];
         const Qt::KeyboardModifiers mods = chance(0.05) ? Qt::ControlModifier : Qt::NoModifier;
-        log_.append(QStringLiteral("[%1] key %2 into %3").arg(sent_).arg(key, 0, 16).arg(describe(w)));
+        note(QStringLiteral("[%1] key %2 into %3").arg(sent_).arg(key, 0, 16).arg(describe(w)));
         target->setFocus();
         QTest::keyClick(target, Qt::Key(key), mods);
     } else if (kind < 80) {   // scroll bars: arrows, track, thumb
@@ -231,14 +250,14 @@ void Driver::act()
         opt.pageStep = s->pageStep();
         const QRect thumb = s->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, s);
         if (chance(0.4) && thumb.isValid()) {
-            log_.append(QStringLiteral("[%1] drag thumb of %2").arg(sent_).arg(describe(s)));
+            note(QStringLiteral("[%1] drag thumb of %2").arg(sent_).arg(describe(s)));
             QTest::mousePress(s, Qt::LeftButton, {}, thumb.center());
             for (int i = pick(4); i >= 0; --i)
                 QTest::mouseMove(s, randomPoint(s));
             QTest::mouseRelease(s, Qt::LeftButton, {}, randomPoint(s));
         } else {
             const QPoint p = randomPoint(s);
-            log_.append(QStringLiteral("[%1] click %2 at %3,%4").arg(sent_).arg(describe(s)).arg(p.x()).arg(p.y()));
+            note(QStringLiteral("[%1] click %2 at %3,%4").arg(sent_).arg(describe(s)).arg(p.x()).arg(p.y()));
             QTest::mouseClick(s, Qt::LeftButton, {}, p);
         }
     } else if (kind < 93) {   // a menu command
@@ -252,12 +271,12 @@ void Driver::act()
         // The launcher's way out ends the program: rarely.
         if (where == QLatin1String("Brantel") && a->objectName() == QLatin1String("menu_salir") && !chance(0.1))
             return;
-        log_.append(QStringLiteral("[%1] menu %2.%3").arg(sent_).arg(where, a->objectName()));
+        note(QStringLiteral("[%1] menu %2.%3").arg(sent_).arg(where, a->objectName()));
         a->trigger();
     } else if (kind < 98) {   // the close box
         if (where == QLatin1String("Brantel") && !chance(0.05))
             return;
-        log_.append(QStringLiteral("[%1] close box %2").arg(sent_).arg(where));
+        note(QStringLiteral("[%1] close box %2").arg(sent_).arg(where));
         f->close();
     } else {   // a launcher picture from wherever the user is
         Brantel* b = nullptr;
@@ -268,9 +287,16 @@ void Driver::act()
             return;
         QWidget* pics[] = {b->Picture1, b->Picture2, b->Picture3};
         QWidget* w = pics[pick(3)];
-        log_.append(QStringLiteral("[%1] launcher %2").arg(sent_).arg(w->objectName()));
+        note(QStringLiteral("[%1] launcher %2").arg(sent_).arg(w->objectName()));
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(10, 10));
     }
+}
+
+void Driver::note(const QString& line)
+{
+    log_.push_back(line);
+    if (log_.size() > 2000)
+        log_.pop_front();
 }
 
 bool Driver::checkInvariants()
@@ -289,7 +315,7 @@ void Driver::fail(const QString& what)
 {
     failed_ = true;
     std::fprintf(stderr, "stress: invariant failed after event %ld (seed %llu): %s\n", sent_, seed_, qPrintable(what));
-    std::fprintf(stderr, "stress: the events that led there:\n");
+    std::fprintf(stderr, "stress: the last events that led there (the seed replays them all):\n");
     for (const QString& line : log_)
         std::fprintf(stderr, "  %s\n", qPrintable(line));
     ui::End();

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <functional>
 #include <random>
 #include <vector>
@@ -39,7 +40,8 @@ private:
     int restarts_ = 0;
     int depth_ = 0;
     bool failed_ = false;
-    QStringList log_;
+    void note(const QString& line);
+    std::deque<QString> log_;   // the latest events; the seed reproduces all of them
     std::vector<std::pair<QString, Invariant>> invariants_;
 };
 
