@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QStyle>
 #include <QStyleFactory>
 #include <cmath>
 
@@ -83,7 +84,8 @@ QFont msSansSerif(double points, bool bold)
 
 void applyApplicationLook()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QPalette p = QApplication::palette();
     const QColor face = toQColor(kButtonFace);
     p.setColor(QPalette::Window, face);
