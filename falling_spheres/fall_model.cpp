@@ -6,6 +6,29 @@
 
 namespace caida {
 
+namespace {
+
+// The end of every step, whatever the medium: the velocity takes the acceleration and is
+// rounded to the currency type, then the position moves with the rounded velocity; every
+// 20th step above the ground is a sample.
+Paso avanzar(double& tiempo, ui::Currency& velocidad, double& y, int& k, double dt, double v, double a)
+{
+    const std::optional<ui::Currency> nueva = ui::CCur(v + a * dt);
+    if (!nueva)
+        return Paso::Desborde;
+    tiempo = tiempo + dt;
+    velocidad = *nueva;
+    y = y + velocidad.toDouble() * dt;
+    ++k;
+    if (k == 20 && y <= 100) {
+        k = 0;
+        return Paso::Muestra;
+    }
+    return Paso::Calculado;
+}
+
+} // namespace
+
 double pi() { return 4.0 * std::atan(1.0); }
 
 // ---------------------------------------------------------------------------------------
@@ -23,22 +46,9 @@ ModeloAire::ModeloAire(double radio, double densidad, bool vacio, int inicio)
 
 Paso ModeloAire::paso()
 {
-    const double t = tiempo + dt;
     const double v = velocidad.toDouble();
     const double fuerza = masa * gravedad - (((0.5 * cd) * densAire) * seccion) * std::pow(v, 2);
-    const double a = fuerza / masa;
-    const std::optional<ui::Currency> nueva = ui::CCur(v + a * dt);
-    if (!nueva)
-        return Paso::Desborde;
-    tiempo = t;
-    velocidad = *nueva;
-    y = y + velocidad.toDouble() * dt;
-    ++k;
-    if (k == 20 && y <= 100) {
-        k = 0;
-        return Paso::Muestra;
-    }
-    return Paso::Calculado;
+    return avanzar(tiempo, velocidad, y, k, dt, v, fuerza / masa);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -54,24 +64,11 @@ ModeloLiquido::ModeloLiquido(double radio_, double densidad, int inicio) : radio
 
 Paso ModeloLiquido::paso(double densLiquido, ui::Currency viscosidad)
 {
-    const double t = tiempo + dt;
     const double v = velocidad.toDouble();
     const double resistencia = (((6 * pi()) * viscosidad.toDouble()) * radio) * v;
     const double empuje = (volumen * densLiquido) * gravedad;
     const double fuerza = (masa * gravedad - resistencia) - empuje;
-    const double a = fuerza / masa;
-    const std::optional<ui::Currency> nueva = ui::CCur(v + a * dt);
-    if (!nueva)
-        return Paso::Desborde;
-    tiempo = t;
-    velocidad = *nueva;
-    y = y + velocidad.toDouble() * dt;
-    ++k;
-    if (k == 20 && y <= 100) {
-        k = 0;
-        return Paso::Muestra;
-    }
-    return Paso::Calculado;
+    return avanzar(tiempo, velocidad, y, k, dt, v, fuerza / masa);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -25,10 +25,12 @@ class Label : public QLabel, public ControlBase {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
 public:
     Label(Container* container, const QString& name, int index = -1);
     QString Caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
+    Color BackColor() const { return fromQColor(palette().color(backgroundRole())); }
     void setBackColor(Color c) { setWidgetBackColor(this, c); }
     void setForeColor(Color c) { setWidgetForeColor(this, c); }
     void setBorder(bool singleLine);
@@ -92,10 +94,12 @@ class CommandButton : public QPushButton, public ControlBase {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
 public:
     CommandButton(Container* container, const QString& name, int index = -1);
     QString Caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
+    Color BackColor() const { return fromQColor(palette().color(backgroundRole())); }
     void setBackColor(Color c) { setWidgetBackColor(this, c); }
     bool clickOnRelease() const override { return false; }
 };
@@ -105,6 +109,7 @@ class OptionButton : public QRadioButton, public ControlBase {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(bool Value READ Value WRITE setValue)
 public:
     OptionButton(Container* container, const QString& name, int index = -1);
@@ -112,6 +117,7 @@ public:
     void setCaption(const QString& caption) { setText(caption); }
     bool Value() const { return isChecked(); }
     void setValue(bool v) { setChecked(v); }
+    Color BackColor() const { return fromQColor(palette().color(backgroundRole())); }
     void setBackColor(Color c) { setWidgetBackColor(this, c); }
     bool clickOnRelease() const override { return false; }
 };
@@ -121,6 +127,7 @@ class CheckBox : public QCheckBox, public ControlBase {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(int Value READ Value WRITE setValue)
 public:
     CheckBox(Container* container, const QString& name, int index = -1);
@@ -128,6 +135,7 @@ public:
     void setCaption(const QString& caption) { setText(caption); }
     int Value() const { return isChecked() ? 1 : 0; }
     void setValue(int v) { setChecked(v != 0); }
+    Color BackColor() const { return fromQColor(palette().color(backgroundRole())); }
     void setBackColor(Color c) { setWidgetBackColor(this, c); }
     bool clickOnRelease() const override { return false; }
 };
@@ -137,10 +145,12 @@ class Frame : public QGroupBox, public ControlBase, public Container {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
 public:
     Frame(Container* container, const QString& name, int index = -1);
     QString Caption() const { return title(); }
     void setCaption(const QString& caption) { setTitle(caption); }
+    Color BackColor() const { return fromQColor(palette().color(backgroundRole())); }
     void setBackColor(Color c) { setWidgetBackColor(this, c); }
     QWidget* containerWidget() override { return this; }
     double innerWidthTwips() const override { return widthTw_; }
