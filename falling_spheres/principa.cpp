@@ -223,6 +223,22 @@ principa::principa()
     VScroll2->on.Change = [this] { VScroll2_Change(); };
 }
 
+namespace {
+
+// Density and viscosity of the liquid of list position `indice` (no item: no change).
+void fijarLiquido(int indice, double densidadAceite, double viscosidadAceite)
+{
+    if (indice == 0) {
+        DECLARAC::dens_liquido = 1;
+        DECLARAC::viscosidad = *ui::CCur(0.01);
+    } else if (indice == 1) {
+        DECLARAC::dens_liquido = densidadAceite;
+        DECLARAC::viscosidad = *ui::CCur(viscosidadAceite);
+    }
+}
+
+} // namespace
+
 void principa::Form_Load()
 {
     SpinDown->setDrawMode(ui::vbInvert);
@@ -326,35 +342,11 @@ void principa::Combo1_Click()
         DECLARAC::densidad = DECLARAC::densidades[std::size_t(i)];
 }
 
-void principa::Combo2_Click()
-{
-    switch (Combo2->ListIndex()) {
-    case 0:
-        DECLARAC::dens_liquido = 1;
-        DECLARAC::viscosidad = *ui::CCur(0.01);
-        break;
-    case 1:
-        DECLARAC::dens_liquido = 0.9;
-        DECLARAC::viscosidad = *ui::CCur(0.2);
-        break;
-    default: break;
-    }
-}
+// Water is the same whichever way the list reaches it; oil differs between a pick from the
+// list and a change of its text.
+void principa::Combo2_Click() { fijarLiquido(Combo2->ListIndex(), 0.9, 0.2); }
 
-void principa::Combo2_Change()
-{
-    switch (Combo2->ListIndex()) {
-    case 0:
-        DECLARAC::dens_liquido = 1;
-        DECLARAC::viscosidad = *ui::CCur(0.01);
-        break;
-    case 1:
-        DECLARAC::dens_liquido = 0.8;
-        DECLARAC::viscosidad = *ui::CCur(2);
-        break;
-    default: break;
-    }
-}
+void principa::Combo2_Change() { fijarLiquido(Combo2->ListIndex(), 0.8, 2); }
 
 void principa::Combo2_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 

@@ -284,36 +284,33 @@ void Form1::PosicionHuerfana(float x, float y)
     arrastreY = y;
 }
 
-void Form1::RestarUnoCarga()
+// The load read from its box, stepped when the step is allowed, and written back.
+void Form1::pasoDeCarga(bool permitido(double carga, double pesoMinimo), double paso)
 {
     pesoTotal = val(Text2->Text());
-    if (pesoTotal > pesoMinimo)
-        pesoTotal -= 1;
+    if (permitido(pesoTotal, pesoMinimo))
+        pesoTotal += paso;
     cambiarCarga(pesoTotal);
+}
+
+void Form1::RestarUnoCarga()
+{
+    pasoDeCarga([](double carga, double minimo) { return carga > minimo; }, -1);
 }
 
 void Form1::SumarUnoCarga()
 {
-    pesoTotal = val(Text2->Text());
-    if (pesoTotal <= pressure::kCargaMaximaGiro)
-        pesoTotal += 1;
-    cambiarCarga(pesoTotal);
+    pasoDeCarga([](double carga, double) { return carga <= pressure::kCargaMaximaGiro; }, 1);
 }
 
 void Form1::RestarDiezCarga()
 {
-    pesoTotal = val(Text2->Text());
-    if (pesoTotal > pesoMinimo + 10)
-        pesoTotal -= 10;
-    cambiarCarga(pesoTotal);
+    pasoDeCarga([](double carga, double minimo) { return carga > minimo + 10; }, -10);
 }
 
 void Form1::SumarDiezCarga()
 {
-    pesoTotal = val(Text2->Text());
-    if (pesoTotal <= pressure::kCargaMaximaGiro)
-        pesoTotal += 10;
-    cambiarCarga(pesoTotal);
+    pasoDeCarga([](double carga, double) { return carga <= pressure::kCargaMaximaGiro; }, 10);
 }
 
 void Form1::MostrarRegresoPesas()

@@ -141,4 +141,5 @@ private:
     float atmosferico() const;
     void pulsarGiro(ui::SpinButton* boton, pressure::Giro giro);
     void cambiarCarga(double kgf);
+    void pasoDeCarga(bool permitido(double carga, double pesoMinimo), double paso);
 };

@@ -15,6 +15,16 @@
 #include <QScrollBar>
 #include <QTimer>
 
+// Caption and background colour, for the controls that show a caption.
+#define UI_CAPTION_PROPERTIES(readText, writeText)                                               \
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)                                    \
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)                              \
+public:                                                                                          \
+    QString Caption() const { return readText(); }                                               \
+    void setCaption(const QString& caption) { writeText(caption); }                              \
+    ::ui::Color BackColor() const { return ::ui::fromQColor(palette().color(backgroundRole())); } \
+    void setBackColor(::ui::Color c) { ::ui::setWidgetBackColor(this, c); }
+
 namespace ui {
 
 // Colours of a widget's background and text.
@@ -24,14 +34,9 @@ void setWidgetForeColor(QWidget* w, Color c);
 class Label : public QLabel, public ControlBase {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    UI_CAPTION_PROPERTIES(text, setText)
 public:
     Label(Container* container, const QString& name, int index = -1);
-    QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
-    Color BackColor() const { return fromQColor(palette().color(backgroundRole())); }
-    void setBackColor(Color c) { setWidgetBackColor(this, c); }
     void setForeColor(Color c) { setWidgetForeColor(this, c); }
     void setBorder(bool singleLine);
     bool windowless() const override { return true; }
@@ -93,14 +98,9 @@ protected:
 class CommandButton : public QPushButton, public ControlBase {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    UI_CAPTION_PROPERTIES(text, setText)
 public:
     CommandButton(Container* container, const QString& name, int index = -1);
-    QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
-    Color BackColor() const { return fromQColor(palette().color(backgroundRole())); }
-    void setBackColor(Color c) { setWidgetBackColor(this, c); }
     bool clickOnRelease() const override { return false; }
 };
 
@@ -108,17 +108,12 @@ public:
 class OptionButton : public QRadioButton, public ControlBase {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    UI_CAPTION_PROPERTIES(text, setText)
     Q_PROPERTY(bool Value READ Value WRITE setValue)
 public:
     OptionButton(Container* container, const QString& name, int index = -1);
-    QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
     bool Value() const { return isChecked(); }
     void setValue(bool v) { setChecked(v); }
-    Color BackColor() const { return fromQColor(palette().color(backgroundRole())); }
-    void setBackColor(Color c) { setWidgetBackColor(this, c); }
     bool clickOnRelease() const override { return false; }
 };
 
@@ -126,17 +121,12 @@ public:
 class CheckBox : public QCheckBox, public ControlBase {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    UI_CAPTION_PROPERTIES(text, setText)
     Q_PROPERTY(int Value READ Value WRITE setValue)
 public:
     CheckBox(Container* container, const QString& name, int index = -1);
-    QString Caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
     int Value() const { return isChecked() ? 1 : 0; }
     void setValue(int v) { setChecked(v != 0); }
-    Color BackColor() const { return fromQColor(palette().color(backgroundRole())); }
-    void setBackColor(Color c) { setWidgetBackColor(this, c); }
     bool clickOnRelease() const override { return false; }
 };
 
@@ -144,14 +134,9 @@ public:
 class Frame : public QGroupBox, public ControlBase, public Container {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
+    UI_CAPTION_PROPERTIES(title, setTitle)
 public:
     Frame(Container* container, const QString& name, int index = -1);
-    QString Caption() const { return title(); }
-    void setCaption(const QString& caption) { setTitle(caption); }
-    Color BackColor() const { return fromQColor(palette().color(backgroundRole())); }
-    void setBackColor(Color c) { setWidgetBackColor(this, c); }
     QWidget* containerWidget() override { return this; }
     double innerWidthTwips() const override { return widthTw_; }
     double innerHeightTwips() const override { return heightTw_; }
