@@ -46,12 +46,9 @@ void Form1::Form_Load()
         if (val(Pesa[std::size_t(i)]->DataField()) == 1)
             Pesa[std::size_t(i)]->Move(posX, posY);
     }
-    mostrarNivel();
-    calcularCarga();
-    calcularAltura();
-    ubicarPiston();
-    llevarPesas();
-    medirManometros();
+    // The whole recomputation, in the level bar's order, so that every display agrees with
+    // the start values before the window is first drawn.
+    VScroll1_Change();
 
     setTabOrder(Command1, Text2);
     setTabOrder(Text2, Combo1);
