@@ -129,10 +129,6 @@ void Form1::buildControls()
     Frame1->Move(2340, 240, 1695, 855);
     Frame1->setCaption(QStringLiteral("Presiones"));
     Frame1->setFont(bold());
-    // The classic frame: its line runs through the middle of the caption.
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #808080; margin-top: 6px; }"
-                                         "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px;"
-                                         " top: -1px; }"));
     Option1[0] = new ui::OptionButton(Frame1, QStringLiteral("Option1"), 0);
     Option1[0]->Move(120, 240, 1515, 195);
     Option1[0]->setCaption(QStringLiteral(" Manométricas"));

@@ -221,6 +221,35 @@ CheckBox::CheckBox(Container* container, const QString& name, int index)
 Frame::Frame(Container* container, const QString& name, int index)
     : QGroupBox(container->containerWidget()), ControlBase(this, container, name, index)
 {
+    applyClassicLook();
+}
+
+// The classic frame: a thin grey line whose top runs through the middle of the caption, on
+// the frame's own back colour.
+void Frame::applyClassicLook()
+{
+    const int half = QFontMetrics(font()).height() / 2;
+    const QString sheet =
+        QStringLiteral("QGroupBox { border: 1px solid #808080; margin-top: %1px; background-color: %2; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; top: -1px; }")
+            .arg(half)
+            .arg(back_.name());
+    if (sheet != styleSheet())
+        setStyleSheet(sheet);
+}
+
+void Frame::setBackColor(Color c)
+{
+    back_ = toQColor(c);
+    setWidgetBackColor(this, c);
+    applyClassicLook();
+}
+
+void Frame::changeEvent(QEvent* e)
+{
+    QGroupBox::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        applyClassicLook();
 }
 
 // ---------------------------------------------------------------------------------------

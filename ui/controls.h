@@ -134,12 +134,24 @@ public:
 class Frame : public QGroupBox, public ControlBase, public Container {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
-    UI_CAPTION_PROPERTIES(title, setTitle)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
 public:
     Frame(Container* container, const QString& name, int index = -1);
+    QString Caption() const { return title(); }
+    void setCaption(const QString& caption) { setTitle(caption); }
+    Color BackColor() const { return fromQColor(back_); }
+    void setBackColor(Color c);
     QWidget* containerWidget() override { return this; }
     double innerWidthTwips() const override { return widthTw_; }
     double innerHeightTwips() const override { return heightTw_; }
+
+protected:
+    void changeEvent(QEvent* e) override;
+
+private:
+    void applyClassicLook();
+    QColor back_ = toQColor(kButtonFace);
 };
 
 // A picture without a window of its own: transparent where it has no picture.
