@@ -1,5 +1,7 @@
 #include "falling_spheres/principa.h"
 
+#include "ui/design.h"
+
 #include "falling_spheres/declarac.h"
 #include "falling_spheres/fall_model.h"
 #include "falling_spheres/procedim.h"
@@ -37,31 +39,21 @@ ui::PictureBox* cuadro(ui::Container* c, const QString& name, double left, doubl
 ui::SpinButton* flecha(ui::Container* c, const QString& name, double top, const QString& picture)
 {
     auto* p = new ui::SpinButton(c, name);
-    p->setBorder(true);
-    p->Move(1680, top, 288, 204);
     p->setBackColor(ui::kWindowBackground);
-    p->setPicture(QPixmap(picture));
-    // 19.6881 twips per unit across and 15 down: the press box (0,0)-(16,13) covers it all.
-    p->setScale({0, 0, p->innerWidthTwips() / 19.6881, p->innerHeightTwips() / 15.0});
+    p->setArrow(1680, top, QPixmap(picture));
     return p;
 }
 
 ui::Line* linea(ui::Container* c, const QString& name, int index, double x1, double y1, double x2, double y2,
                 int width = 1)
 {
-    auto* l = new ui::Line(c, name, index);
-    l->setBorderWidth(width);
-    l->setEnds(x1, y1, x2, y2);
-    return l;
+    return ui::line(c, name, x1, y1, x2, y2, width, index);
 }
 
 ui::Label* etiqueta(ui::Container* c, const QString& name, int index, double left, double top, double width,
                     double height, const QString& caption)
 {
-    auto* l = new ui::Label(c, name, index);
-    l->Move(left, top, width, height);
-    l->setCaption(caption);
-    return l;
+    return ui::label(c, name, left, top, width, height, caption, index);
 }
 
 ui::CommandButton* boton(ui::Container* c, const QString& name, double left, double top, double width,

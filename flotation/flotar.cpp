@@ -1,5 +1,7 @@
 #include "flotation/flotar.h"
 
+#include "ui/design.h"
+
 #include "flotation/model.h"
 #include "shell/about.h"
 #include "ui/conversions.h"
@@ -18,9 +20,7 @@ const QString kUnidad = QStringLiteral("       3  g/cm");
 ui::Label* etiqueta(ui::Container* c, const QString& name, int index, double left, double top, double width,
                     double height, const QString& caption)
 {
-    auto* l = new ui::Label(c, name, index);
-    l->Move(left, top, width, height);
-    l->setCaption(caption);
+    ui::Label* l = ui::label(c, name, left, top, width, height, caption, index);
     l->setFont(ui::msSansSerif(8.25));
     return l;
 }
@@ -45,16 +45,6 @@ ui::ScrollBar* barra(ui::Container* c, const QString& name, double left, double 
     return b;
 }
 
-ui::Shape* capa(ui::Container* c, const QString& name, double left, double top, double width, double height,
-                ui::Color fill)
-{
-    auto* s = new ui::Shape(c, name);
-    s->Move(left, top, width, height);
-    s->setFilled(true);
-    s->setFillColor(fill);
-    return s;
-}
-
 } // namespace
 
 flotar::flotar()
@@ -74,9 +64,9 @@ flotar::flotar()
     solido->setBackColor(ui::RGB(0, 255, 0));
     solido->setScale({0, 0, solido->innerWidthTwips() / 40.8, solido->innerHeightTwips() / 42.0});
 
-    fluido_sup = capa(Picture1, QStringLiteral("fluido_sup"), 360, 0, 3495, 2583, ui::RGB(0, 192, 192));
+    fluido_sup = ui::filledShape(Picture1, QStringLiteral("fluido_sup"), 360, 0, 3495, 2583, ui::RGB(0, 192, 192));
     fluido_sup->setVisible(false);
-    liquido = capa(Picture1, QStringLiteral("liquido"), 360, 2583, 3495, 1722, ui::RGB(0, 0, 255));
+    liquido = ui::filledShape(Picture1, QStringLiteral("liquido"), 360, 2583, 3495, 1722, ui::RGB(0, 0, 255));
 
     Line1 = new ui::Line(Picture1, QStringLiteral("Line1"));
     Line1->setEnds(360, 2040, 360, 4320);

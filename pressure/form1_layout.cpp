@@ -2,6 +2,8 @@
 // caption, colours and design state, the menu bar, and the wiring of the handlers.
 #include "pressure/form1.h"
 
+#include "ui/design.h"
+
 #include "ui/runtime.h"
 
 #include <QIcon>
@@ -10,44 +12,11 @@ namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-ui::Label* label(ui::Container* c, const QString& name, double l, double t, double w, double h,
-                 const QString& caption, int index = -1)
-{
-    auto* x = new ui::Label(c, name, index);
-    x->Move(l, t, w, h);
-    x->setCaption(caption);
-    return x;
-}
-
-ui::Shape* shape(ui::Container* c, const QString& name, double l, double t, double w, double h)
-{
-    auto* x = new ui::Shape(c, name);
-    x->Move(l, t, w, h);
-    return x;
-}
-
-ui::Shape* solid(ui::Container* c, const QString& name, double l, double t, double w, double h, ui::Color fill)
-{
-    auto* x = shape(c, name, l, t, w, h);
-    x->setFilled(true);
-    x->setFillColor(fill);
-    return x;
-}
-
 ui::Shape* roundFrame(ui::Container* c, const QString& name, double l, double t, double w, double h)
 {
-    auto* x = shape(c, name, l, t, w, h);
+    ui::Shape* x = ui::shape(c, name, l, t, w, h);
     x->setKind(ui::ShapeKind::RoundedRectangle);
     x->setBorderWidth(2);
-    return x;
-}
-
-ui::Line* line(ui::Container* c, const QString& name, double x1, double y1, double x2, double y2, int width,
-               int index = -1)
-{
-    auto* x = new ui::Line(c, name, index);
-    x->setEnds(x1, y1, x2, y2);
-    x->setBorderWidth(width);
     return x;
 }
 
@@ -62,11 +31,7 @@ ui::TextBox* textBox(ui::Container* c, const QString& name, double l, double t, 
 ui::SpinButton* spin(ui::Container* c, const QString& name, double l, double t, const char* arrow)
 {
     auto* x = new ui::SpinButton(c, name);
-    x->setBorder(true);
-    x->Move(l, t, 288, 204);
-    x->setPicture(QPixmap(QString::fromLatin1(arrow)));
-    // 19.6881 twips per unit across and 15 down: the press box (0,0)-(16,13) covers it all.
-    x->setScale({0, 0, x->innerWidthTwips() / 19.6881, x->innerHeightTwips() / 15.0});
+    x->setArrow(l, t, QPixmap(QString::fromLatin1(arrow)));
     x->setVisible(false);
     return x;
 }
@@ -94,21 +59,21 @@ void Form1::buildControls()
     client().setCursor(Qt::CrossCursor);
 
     // The cylinder, the liquid and the piston.
-    Line2 = line(c, QStringLiteral("Line2"), 840, 480, 840, 5310, 3);
-    Line3 = line(c, QStringLiteral("Line3"), 2040, 480, 2040, 5310, 3);
-    Line1 = line(c, QStringLiteral("Line1"), 840, 5310, 2040, 5310, 3);
-    Shape2 = solid(c, QStringLiteral("Shape2"), 870, 3480, 1215, 1830, ui::RGB(128, 255, 255));
+    Line2 = ui::line(c, QStringLiteral("Line2"), 840, 480, 840, 5310, 3);
+    Line3 = ui::line(c, QStringLiteral("Line3"), 2040, 480, 2040, 5310, 3);
+    Line1 = ui::line(c, QStringLiteral("Line1"), 840, 5310, 2040, 5310, 3);
+    Shape2 = ui::filledShape(c, QStringLiteral("Shape2"), 870, 3480, 1215, 1830, ui::RGB(128, 255, 255));
     Image1 = new ui::Image(c, QStringLiteral("Image1"));
     Image1->Move(840, 3480, 1215, 1830);
     Image1->setCursor(Qt::CrossCursor);
-    Shape3 = solid(c, QStringLiteral("Shape3"), 840, 2880, 1212, 132, ui::RGB(128, 64, 64));
+    Shape3 = ui::filledShape(c, QStringLiteral("Shape3"), 840, 2880, 1212, 132, ui::RGB(128, 64, 64));
 
     // The gauges: taps, dials with their needles, readings.
     const ui::Color black = ui::RGB(0, 0, 0);
-    Shape6 = solid(c, QStringLiteral("Shape6"), 2040, 2640, 135, 135, black);
-    Shape4 = solid(c, QStringLiteral("Shape4"), 2040, 3480, 135, 135, black);
-    Shape5 = solid(c, QStringLiteral("Shape5"), 2040, 4387, 135, 135, black);
-    Shape7 = solid(c, QStringLiteral("Shape7"), 2040, 5160, 135, 135, black);
+    Shape6 = ui::filledShape(c, QStringLiteral("Shape6"), 2040, 2640, 135, 135, black);
+    Shape4 = ui::filledShape(c, QStringLiteral("Shape4"), 2040, 3480, 135, 135, black);
+    Shape5 = ui::filledShape(c, QStringLiteral("Shape5"), 2040, 4387, 135, 135, black);
+    Shape7 = ui::filledShape(c, QStringLiteral("Shape7"), 2040, 5160, 135, 135, black);
     // Dial index, its top, and the gauge whose needle it holds.
     const struct { int index; double top; int gauge; } dials[] = {{1, 2460, 3}, {0, 3300, 2}, {2, 4200, 1}, {3, 4980, 0}};
     for (const auto& d : dials) {
@@ -122,7 +87,7 @@ void Form1::buildControls()
     }
     const double readingTop[4] = {5040, 4200, 3360, 2520};
     for (int k = 3; k >= 0; --k)
-        m0[std::size_t(k)] = label(c, QStringLiteral("m0"), 2760, readingTop[k], 615, 375, QString(), k);
+        m0[std::size_t(k)] = ui::label(c, QStringLiteral("m0"), 2760, readingTop[k], 615, 375, QString(), k);
 
     // Reading mode.
     Frame1 = new ui::Frame(c, QStringLiteral("Frame1"));
@@ -140,10 +105,10 @@ void Form1::buildControls()
     Option1[0]->setValue(true);
 
     // Level.
-    Label2 = label(c, QStringLiteral("Label2"), 120, 600, 615, 495, QStringLiteral("Nivel de Líquido"));
-    Label1 = label(c, QStringLiteral("Label1"), 0, 1080, 375, 255, QStringLiteral("50"));
+    Label2 = ui::label(c, QStringLiteral("Label2"), 120, 600, 615, 495, QStringLiteral("Nivel de Líquido"));
+    Label1 = ui::label(c, QStringLiteral("Label1"), 0, 1080, 375, 255, QStringLiteral("50"));
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label5 = label(c, QStringLiteral("Label5"), 480, 1080, 255, 255, QStringLiteral("Cm"));
+    Label5 = ui::label(c, QStringLiteral("Label5"), 480, 1080, 255, 255, QStringLiteral("Cm"));
     VScroll1 = new ui::ScrollBar(Qt::Vertical, c, QStringLiteral("VScroll1"));
     VScroll1->Move(480, 1440, 255, 4215);
     VScroll1->setRange(0, 100, 1, 10);
@@ -151,13 +116,13 @@ void Form1::buildControls()
 
     // Gas pressure.
     Shape8 = roundFrame(c, QStringLiteral("Shape8"), 4620, 120, 3255, 735);
-    Label4 = label(c, QStringLiteral("Label4"), 4800, 240, 1695, 495, QStringLiteral("Presión del gas Hecto Pascales"));
+    Label4 = ui::label(c, QStringLiteral("Label4"), 4800, 240, 1695, 495, QStringLiteral("Presión del gas Hecto Pascales"));
     Label4->setFont(bold());
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Text1 = textBox(c, QStringLiteral("Text1"), 6840, 240, 855, 495);
 
     // The weights on their rack.
-    Line4 = line(c, QStringLiteral("Line4"), 3840, 1800, 6600, 1800, 1);
+    Line4 = ui::line(c, QStringLiteral("Line4"), 3840, 1800, 6600, 1800, 1);
     const double designLeft[5] = {1140, 4440, 4920, 5400, 5880};
     for (int i = 0; i < pressure::kCantidadPesas; ++i) {
         auto* p = new ui::PictureBox(c, QStringLiteral("Pesa"), i);
@@ -169,11 +134,11 @@ void Form1::buildControls()
         Pesa[std::size_t(i)] = p;
     }
     Pesa[3]->setVisible(false);
-    Label7 = label(c, QStringLiteral("Label7"), 4440, 1920, 1575, 255, QStringLiteral("Pesas en kilogramos"));
+    Label7 = ui::label(c, QStringLiteral("Label7"), 4440, 1920, 1575, 255, QStringLiteral("Pesas en kilogramos"));
 
     // The load and the piston's own weight.
     Shape1 = roundFrame(c, QStringLiteral("Shape1"), 3972, 2748, 1932, 852);
-    Label3 = label(c, QStringLiteral("Label3"), 4212, 2640, 1296, 252, QStringLiteral("Peso total, en Kgf "));
+    Label3 = ui::label(c, QStringLiteral("Label3"), 4212, 2640, 1296, 252, QStringLiteral("Peso total, en Kgf "));
     // The substitute font runs wider than the classic one: narrowed, the caption keeps to one line.
     QFont narrow = ui::msSansSerif(8.25);
     narrow.setStretch(88);
@@ -185,10 +150,10 @@ void Form1::buildControls()
     SpinDown1 = spin(c, QStringLiteral("SpinDown1"), 4860, 3210, ":/assets/spin_down.png");
     SpinUp2 = spin(c, QStringLiteral("SpinUp2"), 5340, 3000, ":/assets/spin_up.png");
     SpinDown2 = spin(c, QStringLiteral("SpinDown2"), 5340, 3210, ":/assets/spin_down.png");
-    Label8 = label(c, QStringLiteral("Label8"), 3735, 3615, 2520, 210, QStringLiteral("Incluye Peso del pistón = 1kgf"));
+    Label8 = ui::label(c, QStringLiteral("Label8"), 3735, 3615, 2520, 210, QStringLiteral("Incluye Peso del pistón = 1kgf"));
 
     // The liquid.
-    Label9 = label(c, QStringLiteral("Label9"), 3840, 4080, 2295, 495,
+    Label9 = ui::label(c, QStringLiteral("Label9"), 3840, 4080, 2295, 495,
                    QStringLiteral("Tipos de líquidos (densidades en g/cm3)"));
     Label9->setFont(bold());
     Label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -197,17 +162,17 @@ void Form1::buildControls()
     Combo1->setText(q(pressure::kTextoListaInicial));
 
     // The hand-held gauge.
-    Label11 = label(c, QStringLiteral("Label11"), 6720, 2532, 1188, 456, QStringLiteral("  Manómetro         manual"));
+    Label11 = ui::label(c, QStringLiteral("Label11"), 6720, 2532, 1188, 456, QStringLiteral("  Manómetro         manual"));
     Label11->setFont(bold());
     Label11->setBackColor(ui::RGB(192, 192, 192));
-    Shape9 = solid(c, QStringLiteral("Shape9"), 6564, 3036, 1476, 1980, ui::RGB(128, 128, 255));
+    Shape9 = ui::filledShape(c, QStringLiteral("Shape9"), 6564, 3036, 1476, 1980, ui::RGB(128, 128, 255));
     Shape9->setKind(ui::ShapeKind::RoundedRectangle);
     const ui::Color cyan = ui::RGB(0, 255, 255);
-    Label12 = label(c, QStringLiteral("Label12"), 6840, 3120, 876, 240, QStringLiteral("  Presión"));
+    Label12 = ui::label(c, QStringLiteral("Label12"), 6840, 3120, 876, 240, QStringLiteral("  Presión"));
     Label12->setBackColor(cyan);
     Text4 = textBox(c, QStringLiteral("Text4"), 6744, 3420, 1116, 336);
     Text4->setMaxLength(pressure::kLargoCajaManual);
-    Label13 = label(c, QStringLiteral("Label13"), 6780, 3888, 1020, 240, QStringLiteral(" Profundidad"));
+    Label13 = ui::label(c, QStringLiteral("Label13"), 6780, 3888, 1020, 240, QStringLiteral(" Profundidad"));
     Label13->setBackColor(cyan);
     Text5 = textBox(c, QStringLiteral("Text5"), 6708, 4164, 1140, 300);
     Text5->setMaxLength(pressure::kLargoCajaManual);
@@ -216,10 +181,10 @@ void Form1::buildControls()
     Check2->setCaption(QStringLiteral(" "));
     Check2->setBackColor(cyan);
     Check2->setValue(1);
-    Label10 = label(c, QStringLiteral("Label10"), 7068, 4620, 708, 312, QStringLiteral("  Instalar"));
+    Label10 = ui::label(c, QStringLiteral("Label10"), 7068, 4620, 708, 312, QStringLiteral("  Instalar"));
     Label10->setBackColor(cyan);
 
-    Label6 = label(c, QStringLiteral("Label6"), 2760, 5400, 3315, 255,
+    Label6 = ui::label(c, QStringLiteral("Label6"), 2760, 5400, 3315, 255,
                    QStringLiteral("todas las presiones están en Hecto Pascales"));
     Command1 = new ui::CommandButton(c, QStringLiteral("Command1"));
     Command1->Move(6732, 5160, 1215, 375);

@@ -205,6 +205,14 @@ void PictureBox::fitPicture()
     setHeight(h / std::abs(container()->twipsPerUnitY()));
 }
 
+void SpinButton::setArrow(double left, double top, const QPixmap& arrow)
+{
+    setBorder(true);
+    Move(left, top, 288, 204);
+    setPicture(arrow);
+    setScale({0, 0, innerWidthTwips() / 19.6881, innerHeightTwips() / 15.0});
+}
+
 void SpinButton::press(Color color, const std::function<void()>& step)
 {
     const double t0 = clockSeconds();

@@ -97,6 +97,9 @@ class SpinButton : public PictureBox {
     Q_OBJECT
 public:
     using PictureBox::PictureBox;
+    // Places the 288 x 204 twips button with its border and arrow picture, in the user scale
+    // (19.6881 twips per unit across, 15 down) in which the press box covers all of it.
+    void setArrow(double left, double top, const QPixmap& arrow);
     // Draws the press box (0,0)-(16,13) in `color` with the button's draw mode, shows it,
     // runs the step, holds without yielding until a tenth of a second has passed since the
     // press, and draws the box again (in invert mode this restores the picture).
