@@ -281,13 +281,15 @@ void Form1::PosicionHuerfana(float x, float y)
     arrastreY = y;
 }
 
-// The load read from its box, stepped when the step is allowed, and written back.
+// The load read from its box, stepped when the step is allowed, and written back. The step
+// is counted in kilograms apart from pesoTotal, which stays in newtons: a refused step writes
+// the box unchanged, raises no Change, and must leave the load's newtons as they were.
 void Form1::pasoDeCarga(bool permitido(double carga, double pesoMinimo), double paso)
 {
-    pesoTotal = val(Text2->Text());
-    if (permitido(pesoTotal, pesoMinimo))
-        pesoTotal += paso;
-    cambiarCarga(pesoTotal);
+    double carga = val(Text2->Text());
+    if (permitido(carga, pesoMinimo))
+        carga += paso;
+    cambiarCarga(carga);
 }
 
 void Form1::RestarUnoCarga()
@@ -341,14 +343,14 @@ void Form1::Combo1_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 void Form1::pulsarGiro(ui::SpinButton* boton, pressure::Giro giro)
 {
     boton->press(DECLARAC::colorPulsado, [this, giro] {
-        pesoTotal = val(Text2->Text());
-        if (pressure::permitePaso(giro, pesoTotal, pesoMinimo)) {
-            pesoTotal += pressure::pasoDe(giro);
+        double carga = val(Text2->Text());
+        if (pressure::permitePaso(giro, carga, pesoMinimo)) {
+            carga += pressure::pasoDe(giro);
             pesoPiston = std::int16_t(pesoPiston + pressure::pasoDe(giro));
         }
         leyendaPiston = q(pressure::leyendaPiston(pesoPiston));
         Label8->setCaption(leyendaPiston);
-        cambiarCarga(pesoTotal);
+        cambiarCarga(carga);
     });
 }
 

@@ -1,5 +1,6 @@
 #include "ui/control.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -76,6 +77,9 @@ ControlBase* Container::controlAt(QPoint px) const
         if (!w || w->isHidden())
             continue;
         ControlBase* c = controlOf(w);
+        // A disabled control (or frame) is no target: the pointer is over what lies beneath.
+        if (c && !w->isEnabled())
+            continue;
         if (!c || c->widget() != w || !c->takesMouse() || !w->geometry().contains(px))
             continue;
         if (auto* inner = dynamic_cast<Container*>(c)) {
@@ -249,6 +253,7 @@ struct DragState {
     QPoint grabOffset;        // pointer offset inside the source at the start
     bool cursorOverridden = false;
     DragOutline* outline = nullptr;
+    QMetaObject::Connection sourceGone;
 };
 
 DragState& drag()
@@ -334,6 +339,7 @@ void dragMoved(QPoint global)
 void endDrag()
 {
     DragState& d = drag();
+    QObject::disconnect(d.sourceGone);
     if (d.cursorOverridden)
         QApplication::restoreOverrideCursor();
     if (d.outline)
@@ -379,10 +385,12 @@ void ControlBase::Drag(int action)
             endDrag();
         return;
     }
-    if (d.source)
+    if (d.source || d.cursorOverridden)
         endDrag();
     d.source = self_;
     d.over = nullptr;
+    // A source that goes away (its window unloaded) takes its drag with it: pointer and outline.
+    d.sourceGone = QObject::connect(self_, &QObject::destroyed, [] { endDrag(); });
     const QPoint global = QCursor::pos();
     d.grabOffset = self_->mapFromGlobal(global);
     if (!dragIcon_.isNull()) {
@@ -403,18 +411,48 @@ void ControlBase::Drag(int action)
 
 bool dragInProgress() { return !drag().source.isNull(); }
 
+void endDragsIn(QWidget* window)
+{
+    DragState& d = drag();
+    if (d.source ? window->isAncestorOf(d.source) : d.cursorOverridden)
+        endDrag();
+}
+
 class MouseRouter : public QObject {
 public:
     using QObject::QObject;
+
+private:
+    // A key that is the shortcut of one of the window's menu commands runs the command,
+    // whichever control has the focus (a text field would otherwise take Ctrl+V as Paste).
+    static bool yieldToMenuShortcut(QWidget* focus, QKeyEvent* e)
+    {
+        if (!focus)
+            return false;
+        const QKeySequence pressed(e->keyCombination());
+        for (const QAction* a : focus->window()->findChildren<QAction*>())
+            if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == pressed) {
+                e->ignore();
+                return true;
+            }
+        return false;
+    }
 
 protected:
     bool eventFilter(QObject* obj, QEvent* ev) override
     {
         const QEvent::Type t = ev->type();
+        if (t == QEvent::ShortcutOverride)
+            return yieldToMenuShortcut(qobject_cast<QWidget*>(obj), static_cast<QKeyEvent*>(ev));
         if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonRelease && t != QEvent::MouseMove
             && t != QEvent::MouseButtonDblClick)
             return false;
+        // The window system's event first reaches the window, which hands it to the widget
+        // under the pointer (or the one pressed, or grabbing); only that second delivery is
+        // ours. Taking the first would leave Qt believing the pressed widget is still down.
         auto* w = qobject_cast<QWidget*>(obj);
+        if (!w)
+            return false;
         ControlBase* c = controlOf(w);
         auto* me = static_cast<QMouseEvent*>(ev);
         const QPoint global = me->globalPosition().toPoint();
@@ -434,6 +472,9 @@ protected:
         // Mouse events of the controls' own widgets end at the control: they never travel on
         // to the container, so a press on a label is no press on the window.
         if (!c || c->widget() != w)
+            return false;
+        // A disabled control takes no mouse events: Qt hands them on to its container.
+        if (!w->isEnabled())
             return false;
 
         const QPointF u = c->pixelToOwnUnits(me->position().toPoint());

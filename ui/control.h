@@ -171,6 +171,9 @@ ControlBase* controlOf(const QWidget* w);
 void installMouseRouter();
 // True while a manual drag is in progress.
 bool dragInProgress();
+// Ends a drag whose source lies in `window` (its window is going away): the pointer and the
+// outline come back as they were.
+void endDragsIn(QWidget* window);
 
 } // namespace ui
 

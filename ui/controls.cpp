@@ -38,7 +38,8 @@ int keyAsciiOf(const QKeyEvent* e)
     case Qt::Key_Enter: return 13;
     case Qt::Key_Escape: return 27;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 0;
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete: return 0;   // Delete edits the text without typing a character
     default: break;
     }
     if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
@@ -47,7 +48,7 @@ int keyAsciiOf(const QKeyEvent* e)
     if (t.isEmpty())
         return 0;
     const char16_t u = t.at(0).unicode();
-    if (u < 32 && u != 8 && u != 13 && u != 27)
+    if ((u < 32 && u != 8 && u != 13 && u != 27) || u == 127)
         return 0;
     return u <= 255 ? int(u) : int('?');
 }
@@ -62,6 +63,40 @@ bool keyDiscarded(ControlBase& c, QKeyEvent* e)
         return false;
     c.on.KeyPress(key);
     return key == 0;
+}
+
+// Keys that change a text without typing a character (Delete, cutting, pasting, undoing).
+bool editsWithoutTyping(const QKeyEvent* e)
+{
+    static const QKeySequence::StandardKey kEditing[] = {
+        QKeySequence::Delete,           QKeySequence::Cut,              QKeySequence::Paste,
+        QKeySequence::Undo,             QKeySequence::Redo,             QKeySequence::DeleteEndOfWord,
+        QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine,
+    };
+    for (QKeySequence::StandardKey k : kEditing)
+        if (e->matches(k))
+            return true;
+    return e->key() == Qt::Key_Delete;
+}
+
+// Text an input method commits (a dead key and a letter) is handed on as key presses, one
+// character at a time, so that it meets the same key filter as typed text; what is left of
+// the event (the text being composed) goes to `base`.
+void commitAsKeys(QInputMethodEvent* e, const std::function<void(QInputMethodEvent*)>& base,
+                  const std::function<void(QKeyEvent*)>& type)
+{
+    const QString text = e->commitString();
+    if (text.isEmpty()) {
+        base(e);
+        return;
+    }
+    QInputMethodEvent rest(e->preeditString(), e->attributes());
+    base(&rest);
+    for (const QChar ch : text) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        type(&key);
+    }
+    e->accept();
 }
 
 } // namespace
@@ -96,8 +131,9 @@ TextBox::TextBox(Container* container, const QString& name, int index)
 
 void TextBox::setText(const QString& text)
 {
+    const QString before = QLineEdit::text();
     QLineEdit::setText(text);
-    if (on.Change)
+    if (QLineEdit::text() != before && on.Change)
         on.Change();
 }
 
@@ -110,6 +146,13 @@ void TextBox::keyPressEvent(QKeyEvent* e)
     QLineEdit::keyPressEvent(e);
 }
 
+void TextBox::inputMethodEvent(QInputMethodEvent* e)
+{
+    commitAsKeys(
+        e, [this](QInputMethodEvent* rest) { QLineEdit::inputMethodEvent(rest); },
+        [this](QKeyEvent* key) { keyPressEvent(key); });
+}
+
 TextArea::TextArea(Container* container, const QString& name, int index)
     : QPlainTextEdit(container->containerWidget()), ControlBase(this, container, name, index)
 {
@@ -120,6 +163,8 @@ TextArea::TextArea(Container* container, const QString& name, int index)
 
 void TextArea::setText(const QString& text)
 {
+    if (text == toPlainText())
+        return;
     setPlainText(text);
     if (on.Change)
         on.Change();
@@ -143,6 +188,10 @@ ComboBox::ComboBox(Container* container, const QString& name, int index)
         if (on.Change)
             on.Change();
     });
+    // Only a pick from the list, the arrow keys or the wheel choose an item: Enter and leaving
+    // the field with a text that happens to name an item choose nothing.
+    disconnect(edit, &QLineEdit::returnPressed, this, nullptr);
+    disconnect(edit, &QLineEdit::editingFinished, this, nullptr);
     connect(this, &QComboBox::activated, this, [this](int i) {
         lineEdit()->setText(itemText(i));
         if (on.Click)
@@ -152,13 +201,22 @@ ComboBox::ComboBox(Container* container, const QString& name, int index)
 
 QString ComboBox::Text() const { return lineEdit()->text(); }
 
+void ComboBox::AddItem(const QString& item)
+{
+    const QString text = Text();
+    addItem(item);
+    if (Text() != text)
+        lineEdit()->setText(text);
+}
+
 void ComboBox::setText(const QString& text)
 {
+    const QString before = Text();
     const int i = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (i >= 0)
         setCurrentIndex(i);
     lineEdit()->setText(text);
-    if (on.Change)
+    if (Text() != before && on.Change)
         on.Change();
 }
 
@@ -177,13 +235,34 @@ void ComboBox::setListIndex(int i)
         on.Click();
 }
 
+// Keys typed into the list reach its text field through the combo box itself (the field
+// hands its focus to the box); the field's own key events come when it is driven directly.
+// A list with a key filter takes no edit that the filter does not see.
+bool ComboBox::keyRefused(QKeyEvent* e)
+{
+    return keyDiscarded(*this, e) || (on.KeyPress && editsWithoutTyping(e));
+}
+
+void ComboBox::keyPressEvent(QKeyEvent* e)
+{
+    if (keyRefused(e)) {
+        e->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(e);
+}
+
+void ComboBox::inputMethodEvent(QInputMethodEvent* e)
+{
+    commitAsKeys(
+        e, [this](QInputMethodEvent* rest) { QComboBox::inputMethodEvent(rest); },
+        [this](QKeyEvent* key) { keyPressEvent(key); });
+}
+
 bool ComboBox::eventFilter(QObject* obj, QEvent* ev)
 {
-    if (obj == lineEdit() && ev->type() == QEvent::KeyPress) {
-        auto* ke = static_cast<QKeyEvent*>(ev);
-        if (keyDiscarded(*this, ke))
-            return true;
-    }
+    if (obj == lineEdit() && ev->type() == QEvent::KeyPress && keyRefused(static_cast<QKeyEvent*>(ev)))
+        return true;
     return QComboBox::eventFilter(obj, ev);
 }
 
@@ -221,35 +300,34 @@ CheckBox::CheckBox(Container* container, const QString& name, int index)
 Frame::Frame(Container* container, const QString& name, int index)
     : QGroupBox(container->containerWidget()), ControlBase(this, container, name, index)
 {
-    applyClassicLook();
-}
-
-// The classic frame: a thin grey line whose top runs through the middle of the caption, on
-// the frame's own back colour.
-void Frame::applyClassicLook()
-{
-    const int half = QFontMetrics(font()).height() / 2;
-    const QString sheet =
-        QStringLiteral("QGroupBox { border: 1px solid #808080; margin-top: %1px; background-color: %2; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; top: -1px; }")
-            .arg(half)
-            .arg(back_.name());
-    if (sheet != styleSheet())
-        setStyleSheet(sheet);
+    setAutoFillBackground(true);
 }
 
 void Frame::setBackColor(Color c)
 {
     back_ = toQColor(c);
     setWidgetBackColor(this, c);
-    applyClassicLook();
+    update();
 }
 
-void Frame::changeEvent(QEvent* e)
+// The classic frame, painted here rather than through a style sheet (which would stop the
+// controls inside from taking their window's font): a thin grey line whose top runs through
+// the middle of the caption, on the frame's own back colour.
+void Frame::paintEvent(QPaintEvent*)
 {
-    QGroupBox::changeEvent(e);
-    if (e->type() == QEvent::FontChange)
-        applyClassicLook();
+    QPainter p(this);
+    p.fillRect(rect(), back_);
+    const QFontMetrics fm(font());
+    const int top = fm.height() / 2;
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(QRect(0, top, width() - 1, height() - top - 1));
+    const QString caption = title();
+    if (caption.isEmpty())
+        return;
+    const QRect text(9, 0, fm.horizontalAdvance(caption), fm.height());
+    p.fillRect(text.adjusted(-2, 0, 2, 0), back_);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, caption);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -56,6 +56,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
 };
 
 // A read-only box of several lines with word wrap and a vertical scroll bar.
@@ -79,7 +80,8 @@ class ComboBox : public QComboBox, public ControlBase {
     Q_PROPERTY(int ListCount READ ListCount)
 public:
     ComboBox(Container* container, const QString& name, int index = -1);
-    void AddItem(const QString& item) { addItem(item); }
+    // Adding an item leaves the box's text as it was (Qt would show the first item added).
+    void AddItem(const QString& item);
     QString List(int i) const { return itemText(i); }
     int ListCount() const { return count(); }
     QString Text() const;
@@ -92,7 +94,12 @@ public:
     bool clickOnRelease() const override { return false; }
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* ev) override;
+
+private:
+    bool keyRefused(QKeyEvent* e);
 };
 
 class CommandButton : public QPushButton, public ControlBase {
@@ -115,6 +122,10 @@ public:
     bool Value() const { return isChecked(); }
     void setValue(bool v) { setChecked(v); }
     bool clickOnRelease() const override { return false; }
+
+protected:
+    // A click anywhere in the control's rectangle chooses it, not only on circle and caption.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 // Value 0 (clear) or 1 (ticked); Click whenever the value changes.
@@ -128,6 +139,9 @@ public:
     int Value() const { return isChecked() ? 1 : 0; }
     void setValue(int v) { setChecked(v != 0); }
     bool clickOnRelease() const override { return false; }
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 // A frame holds controls placed in twips from its corner.
@@ -147,10 +161,9 @@ public:
     double innerHeightTwips() const override { return heightTw_; }
 
 protected:
-    void changeEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent*) override;
 
 private:
-    void applyClassicLook();
     QColor back_ = toQColor(kButtonFace);
 };
 

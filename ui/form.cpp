@@ -102,6 +102,7 @@ void Form::Unload()
         forget_ = nullptr;
     }
     loaded_ = false;
+    endDragsIn(this);
     // Nothing of an unloaded window runs again, even before it is deleted.
     for (QTimer* t : findChildren<QTimer*>())
         t->stop();

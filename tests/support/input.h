@@ -61,7 +61,15 @@ inline void drag(QWidget* from, QPoint grab, QWidget* to, QPoint at, Qt::MouseBu
 
 // Keys go to the window that holds `w`, and there to whatever has the focus.
 inline void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(windowOf(w), k, m); }
-inline void keys(QWidget* w, const QString& text) { QTest::keyClicks(windowOf(w), text); }
+inline void keys(QWidget* w, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(windowOf(w), char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, windowOf(w), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
 
 // Gives `w` the keyboard focus, as a click or Tab would.
 inline void focus(QWidget* w)
@@ -81,5 +89,8 @@ inline void commit(const QString& text)
     ev.setCommitString(text);
     QCoreApplication::sendEvent(target, &ev);
 }
+
+// The title-bar close box: the window system asks the window to close.
+inline void closeBox(QWidget* w) { windowOf(w)->close(); }
 
 } // namespace input

@@ -104,8 +104,9 @@ private slots:
         Probe& p = ui::instance<Probe>();
         p.Show();
         p.text->setText(QStringLiteral("2"));
-        p.text->setText(QStringLiteral("2"));
-        QCOMPARE(p.changes, QStringList({"2", "2"}));
+        p.text->setText(QStringLiteral("2"));   // the same text again raises nothing
+        p.text->setText(QStringLiteral("3"));
+        QCOMPARE(p.changes, QStringList({"2", "3"}));
         p.bar->setValue(50);
         p.bar->setValue(50);   // an unchanged value raises nothing
         p.bar->setValue(500);  // brought inside Min .. Max

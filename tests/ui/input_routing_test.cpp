@@ -1,0 +1,282 @@
+// Input as a window system delivers it, through the real windows: drags one after another,
+// clicks on disabled controls, keys typed and composed into boxes and lists, menu shortcuts
+// over a focused list, option buttons clicked anywhere, a window closed in mid-drag.
+#include "falling_spheres/declarac.h"
+#include "falling_spheres/fall_model.h"
+#include "falling_spheres/principa.h"
+#include "flotation/flotar.h"
+#include "pressure/form1.h"
+#include "shell/declarac.h"
+#include "tests/support/input.h"
+#include "ui/conversions.h"
+#include "ui/dialogs.h"
+#include "ui/runtime.h"
+
+#include <QtTest>
+
+namespace {
+
+QPoint px(double xTw, double yTw) { return QPoint(int(xTw / 15), int(yTw / 15)); }
+
+template <class F> F& shown()
+{
+    F& f = ui::instance<F>();
+    f.Show();
+    f.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&f))
+        qFatal("%s never showed", qPrintable(f.objectName()));
+    return f;
+}
+
+// Drags weight i by a point 10 × 20 pixels inside it onto (x, y) twips of the window.
+void dropWeight(Form1& f, int i, double xTw, double yTw, Qt::MouseButton b = Qt::LeftButton)
+{
+    input::drag(f.Pesa[std::size_t(i)], QPoint(10, 20), &f.client(), px(xTw, yTw), b);
+}
+
+// Top-level windows shown that are no window of the program (a drag outline left behind).
+int strayWindows()
+{
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        n += w->isVisible() && !qobject_cast<ui::Form*>(w);
+    return n;
+}
+
+} // namespace
+
+class InputRoutingTest : public QObject {
+    Q_OBJECT
+
+    QList<ui::DialogRequest> dialogs;
+
+private slots:
+    void initTestCase_data()
+    {
+        QTest::addColumn<char>("separator");
+        QTest::newRow("comma") << ',';
+        QTest::newRow("point") << '.';
+    }
+
+    void init()
+    {
+        ui::applyApplicationLook();
+        QFETCH_GLOBAL(char, separator);
+        ui::setDecimalSeparator(separator);
+        DECLARAC::colorPulsado = ui::RGB(100, 100, 100);
+        dialogs.clear();
+        ui::setDialogAnswerer([this](const ui::DialogRequest& r) {
+            dialogs.append(r);
+            return ui::DialogReply{};
+        });
+        ui::setClockForTests([] {
+            static double t = 0;
+            return t += 1;
+        });
+    }
+
+    void cleanup()
+    {
+        ui::setDialogAnswerer({});
+        ui::setClockForTests({});
+        ui::unloadAllForms();
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void dragsOneAfterAnotherLandUnderThePointer()
+    {
+        Form1& f = shown<Form1>();
+        QVERIFY(QTest::qWaitFor([&] { return f.Pesa[3]->Visible(); }, 2000));
+        f.Timer1->stop();
+        // With either button, weight after weight: each lands where the pointer lets it go.
+        const struct { int weight; double x, y; Qt::MouseButton button; } drops[] = {
+            {1, 1000, 1000, Qt::LeftButton}, {2, 1900, 1000, Qt::LeftButton},
+            {3, 1000, 1800, Qt::RightButton}, {1, 1900, 1800, Qt::LeftButton}};
+        for (const auto& d : drops) {
+            dropWeight(f, d.weight, d.x, d.y, d.button);
+            QCOMPARE(f.Pesa[std::size_t(d.weight)]->Left(), double(px(d.x, d.y).x() * 15 - 150));
+            QCOMPARE(f.Pesa[std::size_t(d.weight)]->Top(), double(px(d.x, d.y).y() * 15 - 300));
+        }
+        QCOMPARE(f.Text2->Text(), QStringLiteral("37"));   // 2 + 5 + 10 + 20
+        // Right after a drag the hand-held gauge follows the pointer, without a click first.
+        input::move(f.Image1, QPoint(40, 57));
+        QCOMPARE(f.Text5->Text(), QString(QStringLiteral("24.782")).replace(QLatin1Char('.'), QLatin1Char(ui::decimalSeparator())));
+        input::move(f.Image1, QPoint(40, 115));
+        QCOMPARE(f.Text5->Text(), QStringLiteral("50"));
+    }
+
+    void aRidingWeightDroppedAgainWaitsForTheTick()
+    {
+        Form1& f = shown<Form1>();
+        QVERIFY(QTest::qWaitFor([&] { return f.Pesa[3]->Visible(); }, 2000));
+        f.Timer1->stop();
+        dropWeight(f, 1, 1500, 1000);
+        f.Timer1_Timer();
+        const double riding = f.Pesa[1]->Top();
+        const QString load = f.Text2->Text();
+        // Dropped again inside the zone the load is written unchanged: no Change, no snap.
+        dropWeight(f, 1, 1600, 1100);
+        QCOMPARE(f.Text2->Text(), load);
+        QCOMPARE(f.Pesa[1]->Top(), double(px(1600, 1100).y() * 15 - 300));
+        f.Timer1_Timer();
+        QCOMPARE(f.Pesa[1]->Top(), riding);
+    }
+
+    void disabledControlsTakeNoMouseEvents()
+    {
+        principa& w = shown<principa>();
+        w.Frame1->setEnabled(false);   // as during a run
+        w.Frame2->setEnabled(false);
+        input::click(w.SpinUp, QPoint(8, 6));
+        input::doubleClick(w.SpinUp, QPoint(8, 6));
+        input::click(w.Option1[3], QPoint(8, 8));
+        QCOMPARE(w.Caja_radio->Text(), QStringLiteral("1"));
+        QVERIFY(w.Option1[1]->Value());
+        w.Frame1->setEnabled(true);
+        w.Frame2->setEnabled(true);
+        input::click(w.SpinUp, QPoint(8, 6));
+        QCOMPARE(w.Caja_radio->Text(), QStringLiteral("2"));
+    }
+
+    void typedAndComposedTextNeverReachesTheLists()
+    {
+        Form1& f = shown<Form1>();
+        const QString start = f.Combo1->Text();
+        input::focus(f.Combo1);
+        input::keys(f.Combo1, QStringLiteral("abc"));
+        input::key(f.Combo1, Qt::Key_Delete);
+        input::key(f.Combo1, Qt::Key_Backspace);
+        input::key(f.Combo1, Qt::Key_Insert, Qt::ShiftModifier);
+        input::commit(QStringLiteral("ñé"));
+        QCOMPARE(f.Combo1->Text(), start);
+
+        principa& w = shown<principa>();
+        input::click(w.Option1[3], QPoint(8, 8));
+        QVERIFY(w.Combo2->Visible());
+        input::focus(w.Combo2);
+        input::keys(w.Combo2, QStringLiteral("Aceite"));
+        input::key(w.Combo2, Qt::Key_Return);
+        input::commit(QStringLiteral("ü"));
+        QCOMPARE(w.Combo2->Text(), QStringLiteral("Agua"));
+        QCOMPARE(DECLARAC::dens_liquido, 1.0);
+        QCOMPARE(DECLARAC::viscosidad, *ui::CCur(0.01));
+        // The arrow keys still choose: oil as the list gives it.
+        input::key(w.Combo2, Qt::Key_Down);
+        QCOMPARE(w.Combo2->Text(), QStringLiteral("Aceite"));
+        QCOMPARE(DECLARAC::dens_liquido, 0.9);
+        QCOMPARE(DECLARAC::viscosidad, *ui::CCur(0.2));
+    }
+
+    void enterOrLeavingTheMaterialListPicksNothing()
+    {
+        principa& w = shown<principa>();
+        QCOMPARE(DECLARAC::densidad, 11.3);
+        input::focus(w.Combo1);
+        input::key(w.Combo1, Qt::Key_A, Qt::ControlModifier);
+        input::keys(w.Combo1, QStringLiteral("Madera (dens: 0.8)"));
+        input::key(w.Combo1, Qt::Key_Return);
+        QCOMPARE(DECLARAC::densidad, 11.3);
+        input::key(w.Combo1, Qt::Key_Tab);
+        QCOMPARE(DECLARAC::densidad, 11.3);
+        // A pick with the arrow keys does choose.
+        input::focus(w.Combo1);
+        input::key(w.Combo1, Qt::Key_Down);
+        QCOMPARE(DECLARAC::densidad, DECLARAC::densidades[1]);
+    }
+
+    void theRadiusBoxTakesDeleteAndFiltersComposedText()
+    {
+        principa& w = shown<principa>();
+        input::focus(w.Caja_radio);
+        input::key(w.Caja_radio, Qt::Key_End);
+        input::keys(w.Caja_radio, QStringLiteral(".5"));
+        QCOMPARE(w.Caja_radio->Text(), QStringLiteral("1.5"));
+        input::key(w.Caja_radio, Qt::Key_Home);
+        input::key(w.Caja_radio, Qt::Key_Delete);
+        QCOMPARE(w.Caja_radio->Text(), QStringLiteral(".5"));
+        QCOMPARE(DECLARAC::radio, 0.5);
+        // Dead keys compose letters the box refuses, as it refuses them typed: the box is
+        // rewritten with the radius it holds.
+        input::key(w.Caja_radio, Qt::Key_End);
+        input::commit(QStringLiteral("é"));
+        input::commit(QStringLiteral("ü"));
+        QCOMPARE(w.Caja_radio->Text(), QString::fromStdString(caida::textoRadio(0.5)));
+        QCOMPARE(DECLARAC::radio, 0.5);
+        QVERIFY(dialogs.isEmpty());
+    }
+
+    void menuShortcutsWinOverTheFocusedList()
+    {
+        Form1& f = shown<Form1>();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QVERIFY(f.m0[0]->Visible());
+        const QString list = f.Combo1->Text();
+        input::focus(f.Combo1);
+        input::key(f.Combo1, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(!f.m0[0]->Visible());
+        QCOMPARE(f.action(QStringLiteral("mnuVer"))->text(), QStringLiteral("Ver Medidores"));
+        QCOMPARE(f.Combo1->Text(), list);
+        // And over a text box.
+        input::focus(f.Text2);
+        input::key(f.Text2, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(f.m0[0]->Visible());
+    }
+
+    void optionButtonsTakeClicksAnywhereInTheirRectangle()
+    {
+        Form1& f = shown<Form1>();
+        input::click(f.Option1[1], QPoint(85, f.Option1[1]->height() / 2));
+        QVERIFY(f.Option1[1]->Value());
+
+        flotar& b = shown<flotar>();
+        for (int i : {1, 0}) {
+            ui::OptionButton* o = b.Option1[std::size_t(i)];
+            input::click(o, QPoint(o->width() - 4, o->height() / 2));
+            QVERIFY(o->Value());
+        }
+    }
+
+    void controlsWithoutAFontOfTheirOwnShowTheirWindowsFont()
+    {
+        principa& w = shown<principa>();
+        const QFont windowFont = w.font();
+        QVERIFY(windowFont.bold());
+        for (QWidget* c : std::initializer_list<QWidget*>{w.Label1, w.Caja_radio, w.Combo1, w.Option1[1], w.Option1[2],
+                                                          w.Option1[3]})
+            QCOMPARE(c->font(), windowFont);
+    }
+
+    void closingAWindowInMidDragEndsTheDrag()
+    {
+        Form1& f = shown<Form1>();
+        QVERIFY(QTest::qWaitFor([&] { return f.Pesa[3]->Visible(); }, 2000));
+        input::move(f.Pesa[2], QPoint(10, 20));
+        input::press(f.Pesa[2], QPoint(10, 20));
+        input::move(&f.client(), px(2000, 2000));
+        QVERIFY(ui::dragInProgress() && QApplication::overrideCursor());
+        input::closeBox(&f);
+        QVERIFY(!ui::dragInProgress());
+        QVERIFY(!QApplication::overrideCursor());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        flotar& b = shown<flotar>();
+        const QPoint grip(b.solido->width() / 2, 4);
+        input::move(b.solido, grip);
+        input::press(b.solido, grip);
+        input::move(&b.client(), QPoint(20, 20));
+        QVERIFY(ui::dragInProgress());
+        QCOMPARE(strayWindows(), 1);   // the block's outline
+        input::closeBox(&b);
+        QCOMPARE(strayWindows(), 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flotar& again = shown<flotar>();
+        QCOMPARE(strayWindows(), 0);
+        // A new drag in the reopened window works as the first did.
+        input::drag(again.solido, grip, &again.client(), QPoint(20, 20));
+        QVERIFY(!ui::dragInProgress());
+        QCOMPARE(strayWindows(), 0);
+    }
+};
+
+QTEST_MAIN(InputRoutingTest)
+#include "input_routing_test.moc"
