@@ -5,6 +5,7 @@
 #include "shell/declarac.h"
 #include "ui/conversions.h"
 #include "ui/dialogs.h"
+#include "ui/mouse_router.h"
 
 namespace {
 

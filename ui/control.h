@@ -163,17 +163,8 @@ private:
     QPixmap dragIcon_;
 };
 
-// Finds the control a widget belongs to (nullptr if none).
+// The control a widget is (nullptr if it is none).
 ControlBase* controlOf(const QWidget* w);
-
-// Dispatches mouse events of every control to its handlers, runs manual drags and click
-// detection. Installed once on the application.
-void installMouseRouter();
-// True while a manual drag is in progress.
-bool dragInProgress();
-// Ends a drag whose source lies in `window` (its window is going away): the pointer and the
-// outline come back as they were.
-void endDragsIn(QWidget* window);
 
 } // namespace ui
 

@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/mouse_router.h"
 #include "ui/runtime.h"
 
 #include <QCloseEvent>
@@ -150,13 +151,7 @@ QAction* Form::addBarCommand(const QString& name, const QString& caption, std::f
     return a;
 }
 
-QAction* Form::action(const QString& name) const
-{
-    for (QAction* a : findChildren<QAction*>())
-        if (a->objectName() == name)
-            return a;
-    return nullptr;
-}
+QAction* Form::action(const QString& name) const { return findChild<QAction*>(name); }
 
 std::vector<Form*> allForms() { return registry(); }
 

@@ -1,4 +1,5 @@
 #include "ui/runtime.h"
+#include "ui/mouse_router.h"
 
 #include "ui/control.h"
 #include "ui/conversions.h"

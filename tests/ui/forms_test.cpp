@@ -4,6 +4,7 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
+#include "ui/mouse_router.h"
 #include "ui/runtime.h"
 
 #include <QtTest>

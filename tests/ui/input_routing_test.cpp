@@ -10,6 +10,7 @@
 #include "tests/support/input.h"
 #include "ui/conversions.h"
 #include "ui/dialogs.h"
+#include "ui/mouse_router.h"
 #include "ui/runtime.h"
 
 #include <QtTest>
