@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -240,22 +239,6 @@ double valRadix(BlankSkippingCursor& cur, int radix)
 char decimalSeparator() { return gDecimalSeparator.load(std::memory_order_relaxed); }
 
 void setDecimalSeparator(char sep) { gDecimalSeparator.store(sep, std::memory_order_relaxed); }
-
-void setDecimalSeparatorFromSystem()
-{
-    char sep = '.';
-    if (std::setlocale(LC_NUMERIC, "") != nullptr) {
-        const std::lconv* conv = std::localeconv();
-        // A separator of more than one byte (outside ASCII) cannot be written as one char.
-        if (conv != nullptr && conv->decimal_point != nullptr && conv->decimal_point[0] != '\0'
-            && conv->decimal_point[1] == '\0'
-            && static_cast<unsigned char>(conv->decimal_point[0]) < 0x80)
-            sep = conv->decimal_point[0];
-    }
-    // The rest of the program (and any library printing numbers) keeps the C conventions.
-    std::setlocale(LC_NUMERIC, "C");
-    setDecimalSeparator(sep);
-}
 
 double Val(std::string_view text)
 {

@@ -9,13 +9,10 @@
 
 namespace ui {
 
-// The decimal separator of the user's locale, used by CStr, CDbl and Format.
-// Taken from the system at start-up (see setDecimalSeparatorFromSystem); tests set it.
+// The decimal separator of the user's locale, used by CStr, CDbl and Format. The program
+// sets it from the user's locale at start-up; tests set it themselves.
 char decimalSeparator();
 void setDecimalSeparator(char sep);
-// Reads the separator of the user's locale from the C library, then puts LC_NUMERIC back
-// to "C" so that the rest of the program keeps reading and writing numbers with a point.
-void setDecimalSeparatorFromSystem();
 
 // Val: the leading number of a text. Blanks, tabs and line breaks are skipped anywhere;
 // a point is the only decimal separator; an exponent (E or D) and &H / &O prefixes are read;

@@ -1,13 +1,13 @@
 #include "ui/runtime.h"
-#include "ui/mouse_router.h"
 
-#include "ui/control.h"
 #include "ui/conversions.h"
 #include "ui/form.h"
+#include "ui/mouse_router.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontDatabase>
+#include <QLocale>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -72,6 +72,13 @@ bool ending() { return endingFlag(); }
 
 void resetEndingForTests() { endingFlag() = false; }
 
+char decimalSeparatorOf(const QLocale& locale)
+{
+    // A separator outside ASCII (Arabic, Persian) cannot be written as one byte: a point then.
+    const QString point = locale.decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? char(point.at(0).unicode()) : '.';
+}
+
 QFont msSansSerif(double points, bool bold)
 {
     QFont f;
@@ -104,7 +111,7 @@ void applyApplicationLook()
     QApplication::setFont(msSansSerif(8.25));
     QApplication::setQuitOnLastWindowClosed(false);
     installMouseRouter();
-    setDecimalSeparatorFromSystem();
+    setDecimalSeparator(decimalSeparatorOf(QLocale()));
 }
 
 } // namespace ui

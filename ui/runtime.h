@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLocale>
 #include <functional>
 
 namespace ui {
@@ -29,6 +30,9 @@ void resetEndingForTests();
 // The dialog font of the windows, "MS Sans Serif" at a point size, rendered with a free
 // metric-compatible substitute at 96 dots per inch.
 QFont msSansSerif(double points, bool bold = false);
+
+// The decimal separator numbers are shown with in a locale, as one character.
+char decimalSeparatorOf(const QLocale& locale);
 
 // The look every window shares (classic grey palette, Fusion style, the dialog font).
 void applyApplicationLook();

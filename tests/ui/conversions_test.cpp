@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -272,15 +271,6 @@ TEST(Currency, FinalVelocityRoundsToATenthHalvesUp)
         ASSERT_TRUE(scaled.has_value());
         EXPECT_EQ(Str(scaled->Int().toDouble() / 10), expected) << velocity;
     }
-}
-
-TEST(DecimalSeparator, FromSystemLeavesTheCLocaleForNumbers)
-{
-    SeparatorScope keep('.');
-    ui::setDecimalSeparatorFromSystem();
-    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
-    const char sep = ui::decimalSeparator();
-    EXPECT_TRUE(sep > ' ' && static_cast<unsigned char>(sep) < 0x80 && (sep < '0' || sep > '9'));
 }
 
 } // namespace

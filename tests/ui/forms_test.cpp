@@ -2,6 +2,7 @@
 // from code, manual drag and drop, persistent invert drawing, dialogs through the seam.
 #include "ui/canvas.h"
 #include "ui/controls.h"
+#include "ui/conversions.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/mouse_router.h"
@@ -192,6 +193,23 @@ private slots:
         QCOMPARE(seen[0].style, 48);
         QCOMPARE(seen[1].title, QStringLiteral("t"));
         QCOMPARE(seen[1].proposed, QStringLiteral("1013"));
+    }
+
+    void theDecimalSeparatorComesFromTheUsersLocale()
+    {
+        const struct { QLocale locale; char separator; } cases[] = {
+            {QLocale(QLocale::Spanish, QLocale::Spain), ','},
+            {QLocale(QLocale::English, QLocale::UnitedStates), '.'},
+            {QLocale(QLocale::Arabic, QLocale::Egypt), '.'},   // not a one-byte character
+        };
+        for (const auto& c : cases)
+            QCOMPARE(ui::decimalSeparatorOf(c.locale), c.separator);
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        ui::applyApplicationLook();
+        QCOMPARE(ui::decimalSeparator(), ',');
+        QLocale::setDefault(before);
+        ui::setDecimalSeparator('.');
     }
 
     void busyWaitEndsWhenTheClockGoesBackwards()
