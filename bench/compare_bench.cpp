@@ -10,7 +10,7 @@
 //   brantel_compare [RUNS] [STRESS_RUN]
 // The same executable is started again in a role ("bare", "brantel", "idle") for each run.
 #include "falling_spheres/declarac.h"
-#include "falling_spheres/fall_model.h"
+#include "core/fall_model.h"
 #include "falling_spheres/principa.h"
 #include "flotation/flotar.h"
 #include "pressure/form1.h"

@@ -2,7 +2,7 @@
 // window as a user starts them with the speed bar at its fastest, where every step also
 // yields once to the event loop.
 #include "falling_spheres/declarac.h"
-#include "falling_spheres/fall_model.h"
+#include "core/fall_model.h"
 #include "falling_spheres/principa.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"

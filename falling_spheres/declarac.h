@@ -4,7 +4,7 @@
 #pragma once
 
 #include "shell/declarac.h"
-#include "ui/conversions.h"
+#include "core/conversions.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "ui/design.h"
 
 #include "falling_spheres/declarac.h"
-#include "falling_spheres/fall_model.h"
+#include "core/fall_model.h"
 #include "falling_spheres/procedim.h"
 #include "shell/about.h"
 #include "ui/dialogs.h"

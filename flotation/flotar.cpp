@@ -2,9 +2,9 @@
 
 #include "ui/design.h"
 
-#include "flotation/model.h"
+#include "core/flotation_model.h"
 #include "shell/about.h"
-#include "ui/conversions.h"
+#include "core/conversions.h"
 #include "ui/runtime.h"
 
 #include <QIcon>

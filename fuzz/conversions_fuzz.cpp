@@ -1,7 +1,7 @@
 // Fuzz target for the text-to-number conversions and the currency type: no input may crash
 // or reach undefined behaviour, and every finite double written by CStr reads back through
 // Val within one unit of its 15th significant digit.
-#include "ui/conversions.h"
+#include "core/conversions.h"
 
 #include <cmath>
 #include <cstdint>

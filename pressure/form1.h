@@ -4,7 +4,7 @@
 // own weight and the atmospheric pressure.
 #pragma once
 
-#include "pressure/model.h"
+#include "core/pressure_model.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

@@ -1,6 +1,6 @@
 #include "ui/runtime.h"
 
-#include "ui/conversions.h"
+#include "core/conversions.h"
 #include "ui/form.h"
 #include "ui/mouse_router.h"
 

@@ -1,7 +1,7 @@
 // The falling-spheres window driven as a user would: inputs, runs with pause and stop,
 // results, clearing, menus, closing during a run. Dialogs are answered through the seam.
 #include "falling_spheres/declarac.h"
-#include "falling_spheres/fall_model.h"
+#include "core/fall_model.h"
 #include "falling_spheres/principa.h"
 #include "shell/about.h"
 #include "ui/dialogs.h"

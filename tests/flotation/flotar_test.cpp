@@ -2,7 +2,7 @@
 // coupling, upper layer, settling motion (stillness, stops, nesting, hiding, closing), drops.
 #include "flotation/flotar.h"
 
-#include "ui/conversions.h"
+#include "core/conversions.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 

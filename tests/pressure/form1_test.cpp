@@ -5,7 +5,7 @@
 #include "pressure/form2.h"
 #include "shell/about.h"
 #include "shell/declarac.h"
-#include "ui/conversions.h"
+#include "core/conversions.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 

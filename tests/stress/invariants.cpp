@@ -5,10 +5,10 @@
 #include "falling_spheres/principa.h"
 #include "falling_spheres/procedim.h"
 #include "flotation/flotar.h"
-#include "flotation/model.h"
+#include "core/flotation_model.h"
 #include "pressure/form1.h"
-#include "pressure/model.h"
-#include "ui/conversions.h"
+#include "core/pressure_model.h"
+#include "core/conversions.h"
 
 #include <cmath>
 

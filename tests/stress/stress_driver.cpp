@@ -4,7 +4,7 @@
 #include "shell/brantel.h"
 #include "ui/control.h"
 #include "ui/controls.h"
-#include "ui/conversions.h"
+#include "core/conversions.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/runtime.h"

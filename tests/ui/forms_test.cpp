@@ -2,7 +2,7 @@
 // from code, manual drag and drop, persistent invert drawing, dialogs through the seam.
 #include "ui/canvas.h"
 #include "ui/controls.h"
-#include "ui/conversions.h"
+#include "core/conversions.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/mouse_router.h"

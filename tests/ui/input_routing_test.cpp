@@ -2,13 +2,13 @@
 // clicks on disabled controls, keys typed and composed into boxes and lists, menu shortcuts
 // over a focused list, option buttons clicked anywhere, a window closed in mid-drag.
 #include "falling_spheres/declarac.h"
-#include "falling_spheres/fall_model.h"
+#include "core/fall_model.h"
 #include "falling_spheres/principa.h"
 #include "flotation/flotar.h"
 #include "pressure/form1.h"
 #include "shell/declarac.h"
 #include "tests/support/input.h"
-#include "ui/conversions.h"
+#include "core/conversions.h"
 #include "ui/dialogs.h"
 #include "ui/mouse_router.h"
 #include "ui/runtime.h"

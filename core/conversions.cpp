@@ -1,7 +1,7 @@
 // Number <-> text conversions of the forms runtime, rebuilt on locale-independent
 // std::to_chars / std::from_chars so that nothing here depends on the C library's locale.
 
-#include "ui/conversions.h"
+#include "core/conversions.h"
 
 #include <atomic>
 #include <charconv>

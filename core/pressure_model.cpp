@@ -1,6 +1,6 @@
-#include "pressure/model.h"
+#include "core/pressure_model.h"
 
-#include "ui/conversions.h"
+#include "core/conversions.h"
 
 #include <charconv>
 #include <cmath>

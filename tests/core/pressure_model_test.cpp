@@ -1,7 +1,7 @@
 // The pressure model: liquids, gauges, piston, weights, guards, hand-held gauge and the
 // typed atmospheric pressure, in both decimal separators.
-#include "pressure/model.h"
-#include "ui/conversions.h"
+#include "core/pressure_model.h"
+#include "core/conversions.h"
 
 #include <gtest/gtest.h>
 
@@ -79,8 +79,9 @@ TEST(PressureAtmosphere, AnswersOfTheInputBox)
     for (const auto& r : rows) {
         const R got = leerPresionAtm(r.answer);
         EXPECT_EQ(got.tipo, r.tipo) << r.answer;
-        if (r.tipo == R::Aceptada)
+        if (r.tipo == R::Aceptada) {
             EXPECT_EQ(got.valor, r.valor) << r.answer;
+        }
     }
 }
 

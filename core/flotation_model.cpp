@@ -1,6 +1,6 @@
-#include "flotation/model.h"
+#include "core/flotation_model.h"
 
-#include "ui/conversions.h"
+#include "core/conversions.h"
 
 #include <algorithm>
 

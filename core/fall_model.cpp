@@ -1,4 +1,4 @@
-#include "falling_spheres/fall_model.h"
+#include "core/fall_model.h"
 
 #include <algorithm>
 #include <chrono>

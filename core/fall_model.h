@@ -6,7 +6,7 @@
 // to the even neighbour), and the position moves with that rounded value.
 #pragma once
 
-#include "ui/conversions.h"
+#include "core/conversions.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // The floating block's placement cases, percentage text, motion steps and drops.
-#include "flotation/model.h"
+#include "core/flotation_model.h"
 
-#include "ui/conversions.h"
+#include "core/conversions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The fall models against the worked runs, the result messages' numbers, the radius steps.
-#include "falling_spheres/fall_model.h"
+#include "core/fall_model.h"
 
 #include <gtest/gtest.h>
 
@@ -87,8 +87,9 @@ TEST(Caida, VacuumFirstStepsMoveWithTheNewVelocity)
     for (int i = 3; i <= 404; ++i) {
         EXPECT_EQ(m.paso() == Paso::Muestra, i % 20 == 0 && i <= 400) << i;
         ASSERT_EQ(m.velocidad.ticks(), 981 * i);
-        if (i == 400)
+        if (i == 400) {
             EXPECT_NEAR(m.y, 98.6762, 1e-9);
+        }
     }
 }
 
