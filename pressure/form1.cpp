@@ -1,9 +1,9 @@
 #include "pressure/form1.h"
 
+#include "core/conversions.h"
 #include "pressure/form2.h"
 #include "shell/about.h"
 #include "shell/declarac.h"
-#include "core/conversions.h"
 #include "ui/dialogs.h"
 #include "ui/mouse_router.h"
 
@@ -14,6 +14,11 @@ std::string s(const QString& t) { return t.toStdString(); }
 double val(const QString& t) { return ui::Val(s(t)); }
 
 } // namespace
+
+bool enRack(const ui::ControlBase& pesa) { return val(pesa.DataField()) == 1; }
+bool sobrePiston(const ui::ControlBase& pesa) { return val(pesa.DataField()) == -1; }
+void dejarEnRack(ui::ControlBase& pesa) { pesa.setDataField(QStringLiteral("1")); }
+void subirAlPiston(ui::ControlBase& pesa) { pesa.setDataField(QStringLiteral("-1")); }
 
 // ---------------------------------------------------------------------------------------
 // Loading
@@ -44,7 +49,7 @@ void Form1::Form_Load()
     for (int i = 0; i < pressure::kCantidadPesas; ++i) {
         posX = pressure::rackX(i);
         posY = pressure::kRackY;
-        if (val(Pesa[std::size_t(i)]->DataField()) == 1)
+        if (enRack(*Pesa[std::size_t(i)]))
             Pesa[std::size_t(i)]->Move(posX, posY);
     }
     // The whole recomputation, in the level bar's order, so that every display agrees with
@@ -119,7 +124,7 @@ void Form1::llevarPesas()
 {
     recomputing("llevarPesas");
     for (ui::PictureBox* p : Pesa)
-        if (val(p->DataField()) == -1)
+        if (sobrePiston(*p))
             p->setTop(Shape3->Top() - p->Height());
 }
 
@@ -227,23 +232,23 @@ void Form1::Form_DragDrop(ui::ControlBase& source, float X, float Y)
         return;
     pesa->Move(X - arrastreX, Y - arrastreY);
     const double carga = val(Text2->Text());
-    const bool desdeRack = val(pesa->DataField()) == 1;
+    const bool desdeRack = enRack(*pesa);
     double w = desdeRack ? val(pesa->Tag()) : 0.0;
     // A weight that would take the load past the cap is refused as if it fell off the piston.
     if (pressure::enZonaPiston(X, Y) && pressure::cabeEnCarga(carga, w)) {
         cambiarCarga(carga + w);
         pesoMinimo += w;
         pesa->setTag(QString());
-        pesa->setDataField(QStringLiteral("-1"));
+        subirAlPiston(*pesa);
         return;
     }
-    if (val(pesa->DataField()) == -1) {
+    if (sobrePiston(*pesa)) {
         w = val(pesa->Tag());
         // Still marked riding while the load changes, so it follows the piston first.
         cambiarCarga(carga - w);
         pesoMinimo -= w;
         pesa->Move(posX, posY);
-        pesa->setDataField(QStringLiteral("1"));
+        dejarEnRack(*pesa);
     }
     // A weight from the rack stands where it fell until the next tick takes it home.
 }
@@ -266,10 +271,9 @@ void Form1::Timer1_Timer()
         ui::PictureBox* p = Pesa[std::size_t(i)];
         posX = pressure::rackX(i);
         posY = pressure::kRackY;
-        const double lugar = val(p->DataField());
-        if (lugar == -1)
+        if (sobrePiston(*p))
             p->setTop(Shape3->Top() - p->Height());
-        if (lugar == 1)
+        if (enRack(*p))
             p->Move(posX, posY);
         if (p->Top() == posY)
             p->setVisible(true);

@@ -13,6 +13,13 @@
 #include <functional>
 #include <string_view>
 
+// Where a weight stands is kept in its DataField: "1" on the rack, "-1" riding the piston
+// (any other text: neither, as for a weight let go off the piston until the next tick).
+bool enRack(const ui::ControlBase& pesa);
+bool sobrePiston(const ui::ControlBase& pesa);
+void dejarEnRack(ui::ControlBase& pesa);
+void subirAlPiston(ui::ControlBase& pesa);
+
 class Form1 : public ui::Form {
     Q_OBJECT
 public:

@@ -130,7 +130,10 @@ void Form1::buildControls()
         p->setAutoSize(true);
         p->setPictureAndFit(QPixmap(QStringLiteral(":/assets/weight_%1.png").arg(q(pressure::textoKilogramos(i)))));
         p->setDragIcon(QPixmap(QStringLiteral(":/assets/weight_drag.png")));
-        p->setDataField(i == 0 ? QStringLiteral("-1") : QStringLiteral("1"));
+        if (i == 0)
+            subirAlPiston(*p);
+        else
+            dejarEnRack(*p);
         Pesa[std::size_t(i)] = p;
     }
     Pesa[3]->setVisible(false);
