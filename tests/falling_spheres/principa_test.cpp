@@ -4,12 +4,15 @@
 #include "core/fall_model.h"
 #include "falling_spheres/principa.h"
 #include "shell/about.h"
+#include "tests/support/input.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
 #include <QPointer>
 #include <QtTest>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -17,17 +20,43 @@ const QString kFueraDeRango = QStringLiteral("Valor fuera de rango");
 const QString kAviso = QString::fromUtf8("Observar Cambios en Altura de Caída, Unidades y Tamaño de la esfera");
 const QList<bool> kLibres{true, true, true, true, true, false, true, true};
 
-void clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-void iniciar(principa& w) { clic(w.Boton_Iniciar); }
-// Runs `accion` from inside a yield of the run in progress, `ms` milliseconds from now.
-void durante(int ms, std::function<void()> accion) { QTimer::singleShot(ms, std::move(accion)); }
+void clic(QWidget* w) { input::click(w, w->rect().center()); }
 
+// Actions asked for before a run wait until "INICIAR" is let go: the pointer's move and press
+// onto the button go through the event loop too, and would run them before the run starts.
+std::vector<std::pair<int, std::function<void()>>> paraLaCorrida;
+bool soltandoIniciar = false;
+
+// Runs `accion` from inside a yield of the run in progress, `ms` milliseconds from now.
+void durante(int ms, std::function<void()> accion)
+{
+    if (soltandoIniciar)
+        QTimer::singleShot(ms, std::move(accion));
+    else
+        paraLaCorrida.emplace_back(ms, std::move(accion));
+}
+
+void iniciar(principa& w)
+{
+    QWidget* boton = w.Boton_Iniciar;
+    const QPoint centro = boton->rect().center();
+    input::move(boton, centro);
+    input::press(boton, centro);
+    soltandoIniciar = true;
+    for (auto& [ms, accion] : std::exchange(paraLaCorrida, {}))
+        durante(ms, std::move(accion));
+    input::release(boton, centro);
+    soltandoIniciar = false;
+}
+
+// Types into the radius box, which holds the focus afterwards.
 void escribirRadio(principa& w, const QString& texto)
 {
-    QTest::keyClick(w.Caja_radio, Qt::Key_End);
-    while (!w.Caja_radio->Text().isEmpty())
-        QTest::keyClick(w.Caja_radio, Qt::Key_Backspace);
-    QTest::keyClicks(w.Caja_radio, texto);
+    input::focus(w.Caja_radio);
+    input::key(w.Caja_radio, Qt::Key_End);
+    for (qsizetype n = w.Caja_radio->Text().size(); n > 0; --n)
+        input::key(w.Caja_radio, Qt::Key_Backspace);
+    input::keys(w.Caja_radio, texto);
 }
 
 // Height bar, both frames, "Borrar", "INICIAR", "Pausa", material list, liquid list.
@@ -64,6 +93,7 @@ class PrincipaTest : public QObject {
     {
         principa& w = ui::instance<principa>();
         w.Show();
+        [[maybe_unused]] const bool expuesta = QTest::qWaitForWindowExposed(&w);
         w.VScroll2->setValue(0);
         return w;
     }
@@ -89,6 +119,7 @@ private slots:
 
     void cleanup()
     {
+        paraLaCorrida.clear();
         ui::setDialogAnswerer({});
         ui::setClockForTests({});
         ui::unloadAllForms();
@@ -378,7 +409,7 @@ private slots:
         QFETCH(int, avisos);
         principa& w = abrir();
         escribirRadio(w, inicio);
-        QTest::keyClicks(w.Caja_radio, teclas);
+        input::keys(w.Caja_radio, teclas);
         QCOMPARE(w.Caja_radio->Text(), texto);
         QCOMPARE(DECLARAC::radio, radio);
         QCOMPARE(mensajes(kFueraDeRango), avisos);
@@ -452,7 +483,8 @@ private slots:
         QCOMPARE(w.graf_veloc->ScaleHeight(), -200.0);
         w.Combo2->setListIndex(1);
         QCOMPARE(DECLARAC::dens_liquido, 0.9);
-        QTest::keyClicks(w.Combo2->lineEdit(), QStringLiteral("x"));
+        input::focus(w.Combo2);
+        input::keys(w.Combo2, QStringLiteral("x"));
         QCOMPARE(w.Combo2->Text(), QStringLiteral("Aceite"));
         clic(w.Option1[2]);
         QVERIFY(!w.Combo2->Visible());

@@ -3,6 +3,7 @@
 #include "flotation/flotar.h"
 
 #include "core/conversions.h"
+#include "tests/support/input.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
@@ -10,41 +11,80 @@
 #include <QtTest>
 #include <cmath>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using Actions = std::vector<std::function<void()>>;
 
-// Runs one action per pass of the event loop (one step of a motion), each from a timer of
-// its own, so that an action may start a loop of its own and the next ones run inside it.
+class Passes;
+// Passes waiting for a motion to start, and the motions going on (nested ones counted).
+std::vector<Passes*> waiting;
+int motions = 0;
+
+// Runs one action per pass of a motion's event loop (one step of the motion), each from a
+// timer of its own. The passes start with the next motion and end with it: the input that
+// starts a motion goes through the event loop too, before and after it, and is no step.
+// An action that starts a motion of its own hands the next passes to it.
 class Passes : public QObject {
 public:
-    explicit Passes(Actions actions) : actions_(std::move(actions)) { next(); }
+    explicit Passes(Actions actions) : actions_(std::move(actions)) { waiting.push_back(this); }
+    ~Passes() override { std::erase(waiting, this); }
     int done = 0;
     bool finished() const { return done == int(actions_.size()); }
+
+    // Every waiting pass starts as a motion starts.
+    static void motionStarts()
+    {
+        for (Passes* p : std::exchange(waiting, {}))
+            if (!p->armed_)
+                p->next();
+    }
 
 private:
     void next()
     {
-        if (!finished())
-            QTimer::singleShot(0, this, [this] {
-                const int i = done++;
-                next();
-                actions_[i]();
-            });
+        armed_ = !finished();
+        if (armed_)
+            QTimer::singleShot(0, this, [this] { step(); });
+    }
+    void step()
+    {
+        armed_ = false;
+        if (motions == 0)
+            return;
+        const int i = done++;
+        waiting.push_back(this);
+        actions_[i]();
+        std::erase(waiting, this);
+        if (!armed_)
+            next();
     }
     Actions actions_;
+    bool armed_ = false;
 };
 
-void clickBackground(flotar& f) { QTest::mouseClick(&f.client(), Qt::LeftButton, {}, QPoint(5, 5)); }
+// The background's click starts the motion; counted here, so that passes run only inside one.
+void followMotions(flotar& f)
+{
+    f.on().Click = [form = f.on().Click] {
+        auto click = form;   // the window may be deleted inside its own motion
+        ++motions;
+        Passes::motionStarts();
+        click();
+        --motions;
+    };
+}
+
+void clickBackground(flotar& f) { input::click(&f.client(), QPoint(5, 5)); }
 
 void clickArrow(ui::ScrollBar* bar, bool right)
 {
-    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(right ? bar->width() - 4 : 4, bar->height() / 2));
+    input::click(bar, QPoint(right ? bar->width() - 4 : 4, bar->height() / 2));
 }
 
-void choose(flotar& f, int index) { QTest::mouseClick(f.Option1[index], Qt::LeftButton, {}, QPoint(8, 8)); }
+void choose(flotar& f, int index) { input::click(f.Option1[index], QPoint(8, 8)); }
 
 // Drags the block by a point `grab` units below its top edge and drops it left of the block,
 // its Top at about `top`. Returns the Top that the pointer's pixels give.
@@ -52,9 +92,7 @@ double dragTo(flotar& f, double top, double grab = 0)
 {
     const int gy = 1 + int(std::lround(grab * 42 / 15));
     const int py = 1 + int(std::lround((top + grab) * 43.05 / 15));
-    QTest::mousePress(f.solido, Qt::LeftButton, {}, QPoint(30, gy));
-    QTest::mouseMove(f.Picture1, QPoint(20, py));
-    QTest::mouseRelease(f.Picture1, Qt::LeftButton, {}, QPoint(20, py));
+    input::drag(f.solido, QPoint(30, gy), f.Picture1, QPoint(20, py));
     return std::clamp(double(float((py - 1) * 15 / 43.05) - float((gy - 1) * 15 / 42.0)), 0.0, 75.0);
 }
 
@@ -73,6 +111,8 @@ class FlotarTest : public QObject {
         ui::setDecimalSeparator(sep);
         flotar& f = ui::instance<flotar>();
         f.Show();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&f);
+        followMotions(f);
         if (upper) {
             choose(f, 1);
             f.HScroll2->setValue(std::max(liquid, upper));
@@ -88,6 +128,7 @@ private slots:
     {
         ui::applyApplicationLook();
         loads = 0;
+        motions = 0;
         ui::setLoadObserverForTests([this](const QString& name) { loads += name == QLatin1String("flotar"); });
     }
     void cleanup()
@@ -254,7 +295,7 @@ private slots:
     {
         flotar& f = open();
         bool hiddenAndRunning = false;
-        Passes passes({[&] { QTest::mouseClick(f.Command1, Qt::LeftButton); },
+        Passes passes({[&] { input::click(f.Command1, f.Command1->rect().center()); },
                        [&] { hiddenAndRunning = !f.isVisible() && f.enMovimiento == 1; },
                        [&] { f.action(QStringLiteral("menu_salir"))->trigger(); }, [&] { f.enMovimiento = 0; }});
         clickBackground(f);
@@ -324,10 +365,8 @@ private slots:
         QVERIFY(drift < 1e-5 && passes.finished() == (expected < 75));
 
         // Dropped on itself or on the window: nothing changes.
-        QTest::mousePress(f.solido, Qt::LeftButton, {}, QPoint(30, 1));
-        QTest::mouseRelease(f.solido, Qt::LeftButton, {}, QPoint(30, 30));
-        QTest::mousePress(f.solido, Qt::LeftButton, {}, QPoint(30, 1));
-        QTest::mouseRelease(&f.client(), Qt::LeftButton, {}, QPoint(5, 5));
+        input::drag(f.solido, QPoint(30, 1), f.solido, QPoint(30, 30));
+        input::drag(f.solido, QPoint(30, 1), &f.client(), QPoint(5, 5));
         QVERIFY(std::abs(f.solido->Top() - expected) < 1e-5);
     }
 

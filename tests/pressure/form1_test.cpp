@@ -6,6 +6,7 @@
 #include "shell/about.h"
 #include "shell/declarac.h"
 #include "core/conversions.h"
+#include "tests/support/input.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
@@ -84,26 +85,25 @@ class Form1Test : public QObject {
         return std::atan2(a->property("Y2").toDouble(), a->property("X2").toDouble()) * 180 / std::numbers::pi;
     }
 
-    // The pointer moves onto a point of a widget, no button held (sent straight to the widget,
-    // as the test library sends presses and releases).
+    // The pointer moves onto a point of a widget, no button held. It comes from the next pixel:
+    // resting there already (a window opened under it), it would send no move at all.
     static void hover(QWidget* w, QPoint at)
     {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
+        input::move(w, at + QPoint(1, 0));
+        input::move(w, at);
     }
     // Drags weight i by a point 10 × 20 pixels inside it and lets it go over (x, y) of the window.
     static void drop(Form1& f, int i, double xTw, double yTw)
     {
-        QWidget* w = get(f, QStringLiteral("Pesa(%1)").arg(i));
-        const QPoint grab(10, 20);
-        hover(w, grab);
-        QTest::mousePress(w, Qt::LeftButton, {}, grab);
-        QTest::mouseMove(w, grab + QPoint(1, 1));
-        QTest::mouseMove(&f.client(), px(xTw, yTw));
-        QTest::mouseRelease(&f.client(), Qt::LeftButton, {}, px(xTw, yTw));
+        input::drag(get(f, QStringLiteral("Pesa(%1)").arg(i)), QPoint(10, 20), &f.client(), px(xTw, yTw));
     }
-    static void click(QWidget* w, QPoint at = QPoint(4, 4)) { QTest::mouseClick(w, Qt::LeftButton, {}, at); }
+    static void click(QWidget* w, QPoint at = QPoint(4, 4)) { input::click(w, at); }
+    // A key pressed with `w` holding the focus.
+    static void key(QWidget* w, Qt::Key k)
+    {
+        input::focus(w);
+        input::key(w, k);
+    }
     static void showSpinButtons(Form1& f)
     {
         if (!f.SpinUp1->Visible())
@@ -249,7 +249,7 @@ private slots:
         case 0: click(f.VScroll1, scrollPart(f.VScroll1, QStyle::SC_ScrollBarAddLine)); break;
         case 1: click(f.Option1[1]); break;
         case 2: click(f.SpinUp1); break;
-        case 3: QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_Down); break;
+        case 3: key(f.Combo1, Qt::Key_Down); break;
         case 4: answerInput(true, QStringLiteral("1000")); f.action(QStringLiteral("mnu_presatmosf"))->trigger(); break;
         case 5: drop(f, 1, 1500, 1000); break;
         }
@@ -260,8 +260,9 @@ private slots:
     {
         Form1& f = openStill();
         const QPoint thumb = scrollPart(f.VScroll1, QStyle::SC_ScrollBarSlider);
-        QTest::mousePress(f.VScroll1, Qt::LeftButton, {}, thumb);
-        QTest::mouseMove(f.VScroll1, thumb + QPoint(0, 40));
+        input::move(f.VScroll1, thumb);
+        input::press(f.VScroll1, thumb);
+        input::move(f.VScroll1, thumb + QPoint(0, 40));
         const int v = f.VScroll1->Value();
         QVERIFY(v > 50);
         QVERIFY(!ops.isEmpty() && ops.size() % 3 == 0);
@@ -273,7 +274,7 @@ private slots:
         QCOMPARE(num(f, "Shape3", "Top"), 2838.0);
         QVERIFY(prop(f, "m0(0)", "Caption") != loc("68.60"));
         ops.clear();
-        QTest::mouseRelease(f.VScroll1, Qt::LeftButton, {}, thumb + QPoint(0, 40));
+        input::release(f.VScroll1, thumb + QPoint(0, 40));
         QCOMPARE(ops, kChange);
         QCOMPARE(prop(f, "Label1", "Caption"), QString::number(100 - v));
         QCOMPARE(num(f, "Shape2", "Top"), double(float(1830 + 34.8 * v)));
@@ -282,14 +283,14 @@ private slots:
     void levelExtremes()
     {
         Form1& f = open();
-        QTest::keyClick(f.VScroll1, Qt::Key_End);   // empty vessel
+        key(f.VScroll1, Qt::Key_End);   // empty vessel
         QCOMPARE(prop(f, "Label1", "Caption"), QStringLiteral("0"));
         QCOMPARE(num(f, "Image1", "Height"), 0.0);
         QCOMPARE(num(f, "Shape3", "Top"), 4578.0);
         const char* empty[] = {"19.60", "0", "0", "0"};
         for (int k = 0; k < 4; ++k)
             QCOMPARE(prop(f, QStringLiteral("m0(%1)").arg(k), "Caption"), loc(empty[k]));
-        QTest::keyClick(f.VScroll1, Qt::Key_Home);   // full vessel
+        key(f.VScroll1, Qt::Key_Home);   // full vessel
         QCOMPARE(prop(f, "Label1", "Caption"), QStringLiteral("100"));
         QCOMPARE(num(f, "Shape2", "Top"), 1830.0);
         QCOMPARE(num(f, "Shape2", "Height"), 3480.0);
@@ -320,7 +321,7 @@ private slots:
         QFETCH(bool, inside);
         Form1& f = openStill();
         if (emptyVessel)
-            QTest::keyClick(f.VScroll1, Qt::Key_End);
+            key(f.VScroll1, Qt::Key_End);
         drop(f, 1, x, y);
         // Wherever it falls, the weight first stands where it was let go.
         QCOMPARE(f.Pesa[1]->Left(), double(float(int(x / 15) * 15 - 150)));
@@ -506,12 +507,13 @@ private slots:
     {
         Form1& f = open();
         hover(f.Image1, QPoint(40, 115));
-        QTest::keyClicks(f.Combo1->lineEdit(), QStringLiteral("x 9"));
-        QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_Backspace);
+        input::focus(f.Combo1);
+        input::keys(f.Combo1, QStringLiteral("x 9"));
+        key(f.Combo1, Qt::Key_Backspace);
         QCOMPARE(prop(f, "Combo1", "Text"), QStringLiteral("1      agua"));
         QVERIFY(ops.isEmpty());
         for (int i = 0; i < 5; ++i)
-            QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_Down);
+            key(f.Combo1, Qt::Key_Down);
         QCOMPARE(prop(f, "Combo1", "Text"), QStringLiteral("13,546    mercurio"));
         QCOMPARE(f.pesoEspecifico, 0.1327508);
         QCOMPARE(prop(f, "m0(0)", "Caption"), loc("683.35"));
@@ -519,8 +521,8 @@ private slots:
         QCOMPARE(prop(f, "Text1", "Text"), loc("19.60"));
         QCOMPARE(num(f, "Shape3", "Top"), 2838.0);
         QCOMPARE(prop(f, "Text4", "Text"), loc("68.60"));
-        QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_Up);
-        QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_Up);
+        key(f.Combo1, Qt::Key_Up);
+        key(f.Combo1, Qt::Key_Up);
         QCOMPARE(prop(f, "Combo1", "Text"), QStringLiteral("1         agua"));
         QCOMPARE(f.pesoEspecifico, 0.0098);
         QCOMPARE(prop(f, "m0(0)", "Caption"), loc("68.60"));
@@ -655,8 +657,8 @@ private slots:
     {
         Form1& f = openStill();
         click(f.Option1[1]);
-        QTest::keyClick(f.VScroll1, Qt::Key_End);
-        QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_Down);
+        key(f.VScroll1, Qt::Key_End);
+        key(f.Combo1, Qt::Key_Down);
         answerInput(true, QStringLiteral("900"));
         f.action(QStringLiteral("mnu_presatmosf"))->trigger();
         spin(f, "U1");

@@ -6,6 +6,7 @@
 #include "shell/arranque.h"
 #include "shell/brantel.h"
 #include "shell/declarac.h"
+#include "tests/support/input.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
@@ -79,11 +80,11 @@ private slots:
         ui::setClockForTests([this] { return ++clockReads < 50000000 ? 0.0 : 10.0; });
         int readsAtPictureClick = 0;
         QTimer::singleShot(0, this, [this] {
-            QTest::mouseClick(ui::instance<arranque>().Label1, Qt::LeftButton, {}, QPoint(5, 5));
+            input::click(ui::instance<arranque>().Label1, QPoint(5, 5));
         });
         QTimer::singleShot(50, this, [&] {
             readsAtPictureClick = clockReads;
-            QTest::mouseClick(ui::instance<arranque>().Picture1, Qt::RightButton, {}, QPoint(40, 40));
+            input::click(ui::instance<arranque>().Picture1, QPoint(40, 40), Qt::RightButton);
         });
         shell::startProgram();
         QVERIFY(readsAtPictureClick > 10);                    // the label's click left it waiting
@@ -104,16 +105,16 @@ private slots:
     {
         Brantel& b = openLauncher();
         loaded.clear();
-        QTest::mouseClick(b.Picture1, Qt::LeftButton, {}, QPoint(20, 20));
+        input::click(b.Picture1, QPoint(20, 20));
         QCOMPARE(loaded, QStringList({"flotar", "principa", "Form1"}));
         QVERIFY(ui::instance<Form1>().isVisible());
         QVERIFY(!ui::instance<flotar>().isVisible());
         QVERIFY(!ui::instance<principa>().isVisible());
 
         loaded.clear();
-        QTest::mouseClick(b.Picture3, Qt::RightButton, {}, QPoint(20, 20));
-        QTest::mouseClick(b.Picture3, Qt::LeftButton, {}, QPoint(20, 20));
-        QTest::mouseClick(b.Picture2, Qt::LeftButton, {}, QPoint(20, 20));
+        input::click(b.Picture3, QPoint(20, 20), Qt::RightButton);
+        input::click(b.Picture3, QPoint(20, 20));
+        input::click(b.Picture2, QPoint(20, 20));
         QCOMPARE(loaded, QStringList());
         QVERIFY(ui::instance<flotar>().isVisible());
         QVERIFY(!ui::instance<principa>().isVisible());
@@ -123,12 +124,12 @@ private slots:
     void aWindowClosedByItsBoxLoadsAgainAtTheNextPictureClick()
     {
         Brantel& b = openLauncher();
-        QTest::mouseClick(b.Picture3, Qt::LeftButton, {}, QPoint(20, 20));
+        input::click(b.Picture3, QPoint(20, 20));
         principa* old = &ui::instance<principa>();
         old->close();
         QVERIFY(!old->alive());
         loaded.clear();
-        QTest::mouseClick(b.Picture1, Qt::LeftButton, {}, QPoint(20, 20));
+        input::click(b.Picture1, QPoint(20, 20));
         QCOMPARE(loaded, QStringList({"principa"}));
         QVERIFY(!ui::instance<principa>().isVisible());
     }
@@ -138,14 +139,14 @@ private slots:
         Brantel& b = openLauncher();
         QVERIFY(QTest::qWaitForWindowActive(&b));
         QCOMPARE(QApplication::focusWidget(), b.Command1);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        input::key(b.Command1, Qt::Key_Return);
         QVERIFY(ui::ending());
     }
 
     void salirEndsTheProgramFromInsideAYieldingLoop()
     {
         Brantel& b = openLauncher();
-        QTest::mouseClick(b.Picture2, Qt::LeftButton, {}, QPoint(20, 20));
+        input::click(b.Picture2, QPoint(20, 20));
         flotar& f = ui::instance<flotar>();
         QTimer::singleShot(5, this, [&b] { b.action(QStringLiteral("menu_salir"))->trigger(); });
         int passes = 0;
@@ -168,7 +169,7 @@ private slots:
     void messagesHaveTheirLinesAndSeparators()
     {
         Brantel& b = openLauncher();
-        QTest::mouseClick(b.Image1, Qt::LeftButton, {}, QPoint(5, 5));
+        input::click(b.Image1, QPoint(5, 5));
         b.action(QStringLiteral("menu_acerca"))->trigger();
         b.action(QStringLiteral("menu_acerca"))->trigger();
         QCOMPARE(dialogs.size(), 3);

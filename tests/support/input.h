@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QStyleHints>
 #include <QWidget>
 #include <QWindow>
 #include <QtTest>
@@ -23,9 +24,13 @@ inline QWindow* windowOf(QWidget* w)
 // A point of `w` in its top-level window's coordinates.
 inline QPoint inWindow(QWidget* w, QPoint at) { return w->mapTo(w->window(), at); }
 
+// A press comes a while after the last one: two clicks join into a double click only through
+// doubleClick(), even when the second comes from inside the handling of the first.
+inline int apart() { return QGuiApplication::styleHints()->mouseDoubleClickInterval() + 1; }
+
 inline void press(QWidget* w, QPoint at, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {})
 {
-    QTest::mousePress(windowOf(w), b, m, inWindow(w, at));
+    QTest::mousePress(windowOf(w), b, m, inWindow(w, at), apart());
 }
 
 inline void release(QWidget* w, QPoint at, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {})
@@ -40,7 +45,7 @@ inline void click(QWidget* w, QPoint at = QPoint(4, 4), Qt::MouseButton b = Qt::
                   Qt::KeyboardModifiers m = {})
 {
     move(w, at);
-    QTest::mouseClick(windowOf(w), b, m, inWindow(w, at));
+    QTest::mouseClick(windowOf(w), b, m, inWindow(w, at), apart());
 }
 
 inline void doubleClick(QWidget* w, QPoint at = QPoint(4, 4), Qt::MouseButton b = Qt::LeftButton)
@@ -61,13 +66,12 @@ inline void drag(QWidget* from, QPoint grab, QWidget* to, QPoint at, Qt::MouseBu
 
 // Keys go to the window that holds `w`, and there to whatever has the focus.
 inline void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(windowOf(w), k, m); }
+// Each character pressed and let go in turn (the test library has no text overload for a window).
 inline void keys(QWidget* w, const QString& text)
 {
     for (const QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClick(windowOf(w), char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, windowOf(w), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        const Qt::Key k = c.unicode() < 0x80 ? QTest::asciiToKey(char(c.unicode())) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, windowOf(w), k, QString(c), Qt::NoModifier);
     }
 }
 

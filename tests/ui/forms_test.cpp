@@ -6,6 +6,7 @@
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/mouse_router.h"
+#include "tests/support/input.h"
 #include "ui/runtime.h"
 
 #include <QtTest>
@@ -133,23 +134,22 @@ private slots:
         p.Show();
         QVERIFY(QTest::qWaitForWindowExposed(&p));
         // Grab the weight 15 twips right and 30 down of its corner.
-        QTest::mousePress(p.box, Qt::LeftButton, {}, QPoint(1, 2));
+        input::move(p.box, QPoint(1, 2));
+        input::press(p.box, QPoint(1, 2));
         QVERIFY(ui::dragInProgress());
         QCOMPARE(p.grab, QPointF(15, 30));
-        QTest::mouseMove(p.box, QPoint(3, 3));
+        input::move(p.box, QPoint(3, 3));
         QVERIFY(p.overs > 0);
         // Released over the shape: the shape takes no events, the window gets the drop.
-        QTest::mouseMove(&p.client(), px(3300, 1800));
-        QTest::mouseRelease(&p.client(), Qt::LeftButton, {}, px(3300, 1800));
+        input::move(&p.client(), px(3300, 1800));
+        input::release(&p.client(), px(3300, 1800));
         QVERIFY(!ui::dragInProgress());
         QCOMPARE(p.drops, QStringList({"Pesa(2)@3300,1800"}));
         // The weight itself did not move.
         QCOMPARE(p.box->Left(), 600.0);
 
         // Released over a label: nothing.
-        QTest::mousePress(p.box, Qt::LeftButton, {}, QPoint(1, 1));
-        QTest::mouseMove(p.label, QPoint(5, 5));
-        QTest::mouseRelease(p.label, Qt::LeftButton, {}, QPoint(5, 5));
+        input::drag(p.box, QPoint(1, 1), p.label, QPoint(5, 5));
         QCOMPARE(p.drops.size(), 1);
     }
 
@@ -158,9 +158,9 @@ private slots:
         Probe& p = ui::instance<Probe>();
         p.Show();
         QVERIFY(QTest::qWaitForWindowExposed(&p));
-        QTest::mouseClick(&p.client(), Qt::LeftButton, {}, px(3300, 1800));   // over the shape
-        QTest::mouseClick(p.label, Qt::LeftButton, {}, QPoint(3, 3));
-        QTest::mouseClick(&p.client(), Qt::RightButton, {}, px(2000, 4000));
+        input::click(&p.client(), px(3300, 1800));   // over the shape
+        input::click(p.label, QPoint(3, 3));
+        input::click(&p.client(), px(2000, 4000), Qt::RightButton);
         QCOMPARE(p.formClicks, 2);
     }
 
