@@ -5,7 +5,13 @@
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
+#include "tests/support/input.h"
 
+#include <QDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -190,6 +196,124 @@ private slots:
         QCOMPARE(seen[0].style, 48);
         QCOMPARE(seen[1].title, QStringLiteral("t"));
         QCOMPARE(seen[1].proposed, QStringLiteral("1013"));
+    }
+
+    void theClientAreaFollowsTheWindowsSizeAndKeepsItsDrawing()
+    {
+        Probe& p = ui::instance<Probe>();
+        QPixmap picture(100, 80);
+        picture.fill(QColor(255, 0, 0));
+        p.client().setPicture(picture);
+        p.client().setBackColor(ui::RGB(0, 0, 128));
+        p.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        QCOMPARE(p.client().size(), QSize(400, 300));
+        p.client().Box(3600, 2700, 5970, 4470, ui::RGB(0, 255, 0), true);   // to the design's corner
+
+        p.resize(700, 600);
+        QTRY_COMPARE(p.client().size(), QSize(700, 600));
+        // Back colour everywhere, the picture at its own size from the corner, the controls put.
+        const QImage seen = p.client().grab().toImage();
+        QCOMPARE(seen.pixelColor(20, 20), QColor(255, 0, 0));
+        QCOMPARE(seen.pixelColor(99, 79), QColor(255, 0, 0));
+        QCOMPARE(seen.pixelColor(100, 80), QColor(0, 0, 128));
+        QCOMPARE(seen.pixelColor(690, 590), QColor(0, 0, 128));
+        QCOMPARE(p.box->geometry(), QRect(40, 40, 28, 42));
+        // The bare background takes clicks and drops anywhere.
+        input::click(&p.client(), QPoint(650, 550));
+        QCOMPARE(p.formClicks, 1);
+        input::drag(p.box, QPoint(1, 2), &p.client(), QPoint(600, 500));
+        QCOMPARE(p.drops, QStringList({"Pesa(2)@9000,7500"}));
+
+        // Smaller than the design: the controls keep their places and are cut off.
+        p.resize(150, 100);
+        QTRY_COMPARE(p.client().size(), QSize(150, 100));
+        QCOMPARE(p.size(), QSize(150, 100));
+        QCOMPARE(p.text->geometry().topLeft(), QPoint(200, 20));
+        QVERIFY(p.text->visibleRegion().isEmpty());
+        QVERIFY(!p.box->visibleRegion().isEmpty());
+        // Grown again, what was drawn is still there.
+        p.resize(500, 400);
+        QTRY_COMPARE(p.client().size(), QSize(500, 400));
+        QCOMPARE(p.client().grab().toImage().pixelColor(300, 250), QColor(0, 255, 0));
+        QCOMPARE(p.client().grab().toImage().pixelColor(450, 350), QColor(0, 0, 128));
+    }
+
+    void messageBoxesLookClassic_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::newRow("plain") << ui::vbOKOnly;
+        QTest::newRow("exclamation") << ui::vbExclamation;
+    }
+    void messageBoxesLookClassic()
+    {
+        QFETCH(int, style);
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = true;
+            const auto buttons = box->findChildren<QPushButton*>();
+            QCOMPARE(buttons.size(), 1);
+            QCOMPARE(buttons[0]->text(), QStringLiteral("Aceptar"));
+            QVERIFY(buttons[0]->icon().isNull());
+            QLabel* text = nullptr;
+            QLabel* icon = nullptr;
+            for (QLabel* l : box->findChildren<QLabel*>()) {
+                if (l->text() == QStringLiteral("Valor fuera de rango"))
+                    text = l;
+                else if (!l->pixmap().isNull() && l->isVisible())
+                    icon = l;
+            }
+            QVERIFY(text);
+            if (style == ui::vbExclamation) {
+                QVERIFY(icon);
+                QVERIFY(text->x() >= icon->geometry().right());
+            } else {
+                // No sign, and no room kept for one: the text starts at the margin.
+                QVERIFY(!icon);
+                QVERIFY2(text->x() <= box->layout()->contentsMargins().left() + 2, qPrintable(QString::number(text->x())));
+            }
+            input::click(buttons[0], buttons[0]->rect().center());
+        });
+        ui::MsgBox(QStringLiteral("Valor fuera de rango"), style);
+        QVERIFY(seen);
+    }
+
+    void theInputBoxHasPlainButtons()
+    {
+        QStringList captions;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            for (QPushButton* b : box->findChildren<QPushButton*>()) {
+                if (b->isVisible())
+                    captions.append(b->text() + (b->icon().isNull() ? QString() : QStringLiteral("+icon")));
+                if (b->text() == QStringLiteral("Cancelar"))
+                    input::click(b, b->rect().center());
+            }
+        });
+        QCOMPARE(ui::InputBox(QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("1013")), QString());
+        captions.sort();
+        QCOMPARE(captions, QStringList({"Aceptar", "Cancelar"}));
+    }
+
+    void qtsOwnTextsAreSpanish()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        p.text->setText(QStringLiteral("12"));
+        input::click(p.text, QPoint(5, 5), Qt::RightButton);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList items;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator())
+                items.append(a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0));
+        menu->close();
+        QVERIFY2(items.contains(QStringLiteral("Copiar")), qPrintable(items.join(QLatin1Char('|'))));
+        QVERIFY2(items.contains(QStringLiteral("Seleccionar todo")), qPrintable(items.join(QLatin1Char('|'))));
     }
 
     void busyWaitEndsWhenTheClockGoesBackwards()
