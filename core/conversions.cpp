@@ -3,6 +3,7 @@
 
 #include "core/conversions.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cmath>
@@ -294,19 +295,18 @@ double Val(std::string_view text)
     return negative ? -magnitude : magnitude;
 }
 
-std::string CStr(double value)
+std::string generalText(double value, int significant, char separator)
 {
     if (!std::isfinite(value))
         return nonFiniteText(value);
-    return layoutGeneral(roundToSignificant(value, 15), 15, decimalSeparator(), true);
+    significant = std::clamp(significant, 1, 17);
+    return layoutGeneral(roundToSignificant(value, significant), significant, separator, true);
 }
 
-std::string CStrSingle(float value)
-{
-    if (!std::isfinite(value))
-        return nonFiniteText(value);
-    return layoutGeneral(roundToSignificant(value, 7), 7, decimalSeparator(), true);
-}
+std::string CStr(double value) { return generalText(value, 15, decimalSeparator()); }
+
+// A single widens to a double exactly, so its digits are the single's own.
+std::string CStrSingle(float value) { return generalText(value, 7, decimalSeparator()); }
 
 std::string CStr(long long value) { return std::to_string(value); }
 

@@ -31,6 +31,9 @@ std::string CStr(double value);
 // 1E7 up: 12345678 -> "1,234568E+07").
 std::string CStrSingle(float value);
 std::string CStr(long long value);
+// The same general layout with `significant` digits (1 to 17) and a given separator:
+// (123456792, 8, '.') -> "1.2345679E+08", (1013.25, 9, '.') -> "1013.25".
+std::string generalText(double value, int significant, char separator);
 
 // CDbl of a text: a number written with the locale's decimal separator (as CStr writes it):
 // optional sign, digits, separator and digits, an E exponent; surrounding blanks allowed.

@@ -2,7 +2,6 @@
 
 #include "core/conversions.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace pressure {
@@ -122,28 +121,16 @@ RespuestaPresion leerPresionAtm(std::string_view respuesta)
 
 std::string propuestaPresionAtm(float presionAtm)
 {
-    auto devuelve = [presionAtm](const std::string& s) {
+    // As the program writes a single, with a point: "1013", "1013.25", "1.234568E+07". Where
+    // seven digits do not tell two singles apart, one or two more in the same style do
+    // ("1.2345679E+08"): nine always do.
+    for (int digitos = 7; digitos < 9; ++digitos) {
+        const std::string s = ui::generalText(presionAtm, digitos, '.');
         const RespuestaPresion r = leerPresionAtm(s);
-        return r.tipo == RespuestaPresion::Aceptada && r.valor == presionAtm;
-    };
-    // As the program writes a single, with a point: "1013", "1013.25", "1.234568E+07".
-    std::string s = ui::CStrSingle(presionAtm);
-    for (char& c : s)
-        if (c == ui::decimalSeparator())
-            c = '.';
-    if (!std::isfinite(presionAtm) || devuelve(s))
-        return s;
-    // Seven digits do not always tell two singles apart: write more until they do.
-    for (int digitos = 8; digitos <= 9; ++digitos) {
-        char buf[40];
-        const auto r = std::to_chars(buf, buf + sizeof buf, double(presionAtm), std::chars_format::general, digitos);
-        std::string mas(buf, r.ptr);
-        if (devuelve(mas))
-            return mas;
+        if (!std::isfinite(presionAtm) || (r.tipo == RespuestaPresion::Aceptada && r.valor == presionAtm))
+            return s;
     }
-    char buf[40];
-    const auto r = std::to_chars(buf, buf + sizeof buf, double(presionAtm));
-    return std::string(buf, r.ptr);
+    return ui::generalText(presionAtm, 9, '.');
 }
 
 } // namespace pressure

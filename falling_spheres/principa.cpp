@@ -419,6 +419,6 @@ void principa::menu_modelo_Click()
 
 void principa::menu_acerca_Click()
 {
-    shell::MensajeAcercaDe(QStringLiteral("Autor de esta pantalla: ") + shell::kEquipo,
+    shell::MensajeAcercaDe(QStringLiteral("Autor de esta pantalla: Lucía Ejemplo"),
                            QStringLiteral("e-mail ") + shell::kCorreo);
 }

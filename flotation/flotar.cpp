@@ -281,6 +281,6 @@ void flotar::menu_salir_Click() { Hide(); }
 
 void flotar::menu_acerca_Click()
 {
-    shell::MensajeAcercaDe(QStringLiteral("Autor de esta pantalla: ") + shell::kEquipo,
+    shell::MensajeAcercaDe(QStringLiteral("Autor de esta pantalla: Tomás Muestra"),
                            QStringLiteral("e-mail ") + shell::kCorreo);
 }

@@ -21,7 +21,7 @@ arranque::arranque()
     Label1->setFont(ui::msSansSerif(13.5, true));
 
     Picture1 = new ui::PictureBox(&client(), QStringLiteral("Picture1"));
-    Picture1->setBorder(true);
+    Picture1->setBorder(true, false);   // the classic sunken edge
     Picture1->Move(495, 555, 5745, 5190);
     Picture1->setAutoSize(true);
     Picture1->setPictureAndFit(QPixmap(QStringLiteral(":/assets/splash.png")));

@@ -14,7 +14,7 @@ ui::PictureBox* thumbnail(ui::Container* c, const QString& name, double left, do
                           double height, const QString& picture)
 {
     auto* p = new ui::PictureBox(c, name);
-    p->setBorder(true);
+    p->setBorder(true, false);   // the classic sunken edge
     p->Move(left, top, width, height);
     p->setPicture(QPixmap(picture));
     p->setFocusPolicy(Qt::StrongFocus);

@@ -594,10 +594,12 @@ def dial_face(c, cx, cy, r, needle_deg):
 def draw_launcher_pressure():
     w, h = 224, 177
     c = Canvas(w, h, LIGHT_GREY)
+    # The box that shows it keeps 221 x 165 pixels inside its border: everything is drawn
+    # within that, the cylinder's base and the lower gauge included.
     # cylinder
-    x0, x1, top, bot = 30, 86, 40, 166
-    level = 118
-    piston = 84
+    x0, x1, top, bot = 30, 86, 40, 155
+    level = 110
+    piston = 78
     c.rect(x0, piston + 6, x1, level, fill=(228, 236, 240))     # gas
     c.rect(x0, level, x1, bot, fill=(0, 64, 224))               # liquid
     c.line([(x0 + 3, level + 3), (x0 + 3, bot - 3)], (64, 128, 255), 1.5)
@@ -615,11 +617,11 @@ def draw_launcher_pressure():
         y = bot - k * 12
         c.line([(x0 - 6, y), (x0 - 2, y)], BLACK, 0.8)
     # gauges on the right wall
-    for gy, ang in ((131, 75), (155, 45)):
+    for gy, ang in ((123, 75), (145, 45)):
         c.rect(x1 + 1, gy - 1.5, x1 + 8, gy + 1.5, fill=(96, 96, 96))
-        dial_face(c, x1 + 19, gy, 11.5, ang)
+        dial_face(c, x1 + 19, gy, 10.5, ang)
     # shelf with three weights
-    sy = 78
+    sy = 74
     c.rect(118, sy, 214, sy + 3, fill=(120, 84, 48), outline=(64, 40, 16), width=1)
     c.line([(124, sy + 3), (124, sy + 12)], (64, 40, 16), 2)
     c.line([(208, sy + 3), (208, sy + 12)], (64, 40, 16), 2)

@@ -18,7 +18,7 @@ double clampPx(double v) { return std::isfinite(v) ? std::clamp(v, -kLimitPx, kL
 Canvas::Canvas(QWidget* parentWidget, Container* container, const QString& name, int index)
     : QWidget(parentWidget), ControlBase(this, container, name, index)
 {
-    resetImage();
+    resetImage(innerSize());
 }
 
 double Canvas::innerWidthTwips() const
@@ -39,10 +39,11 @@ QPoint Canvas::innerOrigin() const { return {border_, border_}; }
 
 QPointF Canvas::pixelToOwnUnits(QPoint px) const { return pixelToUnits(px); }
 
-void Canvas::setBorder(bool singleLine)
+void Canvas::setBorder(bool singleLine, bool flat)
 {
-    border_ = singleLine ? 1 : 0;
-    resetImage();
+    look_ = !singleLine ? BorderLook::None : flat ? BorderLook::Flat : BorderLook::Sunken;
+    border_ = look_ == BorderLook::None ? 0 : look_ == BorderLook::Flat ? 1 : 2;
+    resetImage(innerSize());
     for (ControlBase* c : controls())
         c->Move(c->Left(), c->Top());
 }
@@ -59,10 +60,14 @@ void Canvas::setBackColor(Color c)
     Cls();
 }
 
-void Canvas::resetImage()
+QSize Canvas::innerSize() const
 {
-    const QSize inner(std::max(1, width() - 2 * border_), std::max(1, height() - 2 * border_));
-    image_ = QImage(inner, QImage::Format_RGB32);
+    return {std::max(1, width() - 2 * border_), std::max(1, height() - 2 * border_)};
+}
+
+void Canvas::resetImage(QSize size)
+{
+    image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(toQColor(back_));
     if (!picture_.isNull()) {
         QPainter p(&image_);
@@ -72,7 +77,7 @@ void Canvas::resetImage()
 
 void Canvas::Cls()
 {
-    resetImage();
+    resetImage(innerSize());
     currentX_ = scale().left;
     currentY_ = scale().top;
     update();
@@ -87,14 +92,15 @@ void Canvas::placeWidget()
 }
 
 // Geometry changes of a hidden widget reach resizeEvent only when it is shown, so every
-// drawing operation makes sure the image matches the inner area first; what was drawn stays.
+// drawing operation makes sure the image covers the inner area first. The image only grows:
+// what was drawn stays, also through a window made smaller and then larger again.
 void Canvas::syncImageSize()
 {
-    const QSize inner(std::max(1, width() - 2 * border_), std::max(1, height() - 2 * border_));
-    if (image_.size() == inner)
+    const QSize inner = innerSize();
+    if (image_.width() >= inner.width() && image_.height() >= inner.height())
         return;
     const QImage old = image_;
-    resetImage();
+    resetImage(inner.expandedTo(old.size()));
     QPainter p(&image_);
     p.drawImage(0, 0, old);
 }
@@ -176,15 +182,32 @@ void Canvas::paintEvent(QPaintEvent* e)
     QPainter p(this);
     // Only the part that needs painting: a surface redrawn many times a second (a graph
     // during a run) must not copy its whole image each time.
-    const QRect inner(border_, border_, image_.width(), image_.height());
+    const QRect inner = QRect(QPoint(border_, border_), innerSize()) & QRect(QPoint(border_, border_), image_.size());
     for (const QRect& r : e->region()) {
         const QRect part = r & inner;
         if (!part.isEmpty())
             p.drawImage(part.topLeft(), image_, part.translated(-border_, -border_));
     }
-    if (border_) {
+    paintBorder(p);
+}
+
+void Canvas::paintBorder(QPainter& p) const
+{
+    if (look_ == BorderLook::Flat) {
         p.setPen(Qt::black);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else if (look_ == BorderLook::Sunken) {
+        // Each ring: its upper and left sides in the first colour, lower and right in the second.
+        auto ring = [&p](const QRect& q, const QColor& upperLeft, const QColor& lowerRight) {
+            p.setPen(upperLeft);
+            p.drawLine(q.topLeft(), q.topRight());
+            p.drawLine(q.topLeft(), q.bottomLeft());
+            p.setPen(lowerRight);
+            p.drawLine(q.bottomLeft(), q.bottomRight());
+            p.drawLine(q.topRight(), q.bottomRight());
+        };
+        ring(rect(), QColor(128, 128, 128), Qt::white);
+        ring(rect().adjusted(1, 1, -1, -1), QColor(64, 64, 64), toQColor(kButtonFace));
     }
 }
 

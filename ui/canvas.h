@@ -15,6 +15,10 @@ namespace ui {
 constexpr int vbInvert = 6;
 constexpr int vbCopyPen = 13;
 
+// The border of a surface: none, a flat one-pixel line, or the classic sunken edge of two
+// pixels (dark above and to the left, light below and to the right).
+enum class BorderLook { None, Flat, Sunken };
+
 class Canvas : public QWidget, public ControlBase, public Container {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
@@ -41,7 +45,9 @@ public:
     void setDrawMode(int mode) { drawMode_ = mode; }
     int DrawWidth() const { return drawWidth_; }
     void setDrawWidth(int px) { drawWidth_ = std::max(1, px); }
-    void setBorder(bool singleLine);
+    // A single-line border: flat, or with the classic sunken look.
+    void setBorder(bool singleLine, bool flat = true);
+    BorderLook border() const { return look_; }
 
     // Drawing in the user scale. Every operation leaves the current point at its end.
     double CurrentX() const { return currentX_; }
@@ -58,6 +64,10 @@ public:
     // Shows what was drawn at once, without waiting for the event loop.
     void paintNow();
 
+    // A window's client area asks its window for this size when the window is first shown.
+    void setDesignSize(QSize px) { designSize_ = px; updateGeometry(); }
+    QSize sizeHint() const override { return designSize_.isValid() ? designSize_ : QWidget::sizeHint(); }
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
@@ -65,8 +75,10 @@ protected:
     QPointF toPixels(double x, double y) const;
 
 private:
-    void resetImage();
+    QSize innerSize() const;
+    void resetImage(QSize size);
     void syncImageSize();
+    void paintBorder(QPainter& p) const;
     template <class F> void draw(Color c, const QRectF& area, F&& op);
     QImage image_;
     QPixmap picture_;
@@ -74,8 +86,10 @@ private:
     Color fore_ = 0;
     int drawMode_ = vbCopyPen;
     int drawWidth_ = 1;
-    int border_ = 0;
+    int border_ = 0;   // its thickness in pixels
+    BorderLook look_ = BorderLook::None;
     double currentX_ = 0, currentY_ = 0;
+    QSize designSize_;
 };
 
 class PictureBox : public Canvas {

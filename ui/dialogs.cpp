@@ -1,8 +1,11 @@
 #include "ui/dialogs.h"
 
+#include <QDialog>
+#include <QGridLayout>
 #include <QInputDialog>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 namespace ui {
 
@@ -11,6 +14,47 @@ DialogAnswerer& answerer()
 {
     static DialogAnswerer a;
     return a;
+}
+
+// Buttons of our dialogs show their caption only, whatever stock icons the desktop adds.
+void plainButtons(QWidget* dialog)
+{
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        b->setIcon(QIcon());
+}
+
+// The classic message box: the warning sign (only for the exclamation style) beside the text,
+// and one centred "Aceptar" button below.
+void showMessage(const DialogRequest& r)
+{
+    QDialog box;
+    box.setObjectName(QStringLiteral("MsgBox"));
+    box.setWindowTitle(r.title);
+    auto* grid = new QGridLayout(&box);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(14);
+    int column = 0;
+    if (r.style == vbExclamation) {
+        auto* icon = new QLabel(&box);
+        icon->setObjectName(QStringLiteral("icon"));
+        const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+        icon->setPixmap(box.style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, &box).pixmap(size, size));
+        grid->addWidget(icon, 0, column++, Qt::AlignTop);
+    }
+    QString text = r.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    auto* label = new QLabel(text, &box);
+    label->setObjectName(QStringLiteral("text"));
+    label->setTextFormat(Qt::PlainText);
+    grid->addWidget(label, 0, column, Qt::AlignLeft | Qt::AlignVCenter);
+    auto* ok = new QPushButton(QStringLiteral("Aceptar"), &box);
+    ok->setMinimumWidth(75);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+    grid->addWidget(ok, 1, 0, 1, column + 1, Qt::AlignHCenter);
+    box.exec();
 }
 } // namespace
 
@@ -27,10 +71,7 @@ void MsgBox(const QString& text, int style, const QString& title)
         answerer()(r);
         return;
     }
-    QMessageBox box(style == vbExclamation ? QMessageBox::Warning : QMessageBox::NoIcon, r.title, text,
-                    QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
-    box.exec();
+    showMessage(r);
 }
 
 QString InputBox(const QString& prompt, const QString& title, const QString& proposed)
@@ -50,6 +91,7 @@ QString InputBox(const QString& prompt, const QString& title, const QString& pro
     dlg.setTextValue(proposed);
     dlg.setOkButtonText(QStringLiteral("Aceptar"));
     dlg.setCancelButtonText(QStringLiteral("Cancelar"));
+    plainButtons(&dlg);
     if (dlg.exec() != QDialog::Accepted)
         return {};
     return dlg.textValue();

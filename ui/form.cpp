@@ -38,9 +38,12 @@ Form::Form(const QString& name, const QString& caption, double clientWidthTwips,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     client_ = new Canvas(this, nullptr, name + QStringLiteral("_client"));
-    client_->setFixedSize(int(clientWidthTwips / 15.0 + 0.5), int(clientHeightTwips / 15.0 + 0.5));
+    const QSize design(int(clientWidthTwips / 15.0 + 0.5), int(clientHeightTwips / 15.0 + 0.5));
+    // The design size until the window loads, so that its controls are placed on it.
+    client_->setDesignSize(design);
+    client_->setFixedSize(design);
     client_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    layout->addWidget(client_, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(client_);
     registry().push_back(this);
 }
 
@@ -60,8 +63,10 @@ void Form::Load()
         return;
     loaded_ = true;
     client_->arrangeStacking();
-    // The client area grows with the window; the controls keep their places.
-    client_->setMinimumSize(client_->size());
+    // The client area fills the window at any size, larger or smaller than the design (the
+    // window opens at the design size); the controls keep their places and are cut off by
+    // a smaller window.
+    client_->setMinimumSize(1, 1);
     client_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     client_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     if (loadObserver())
@@ -76,7 +81,8 @@ void Form::Show()
         return;
     if (!placed_) {
         placed_ = true;
-        adjustSize();
+        // At the design size, even where that is larger than adjustSize() would allow.
+        resize(sizeHint());
         if (QScreen* s = QGuiApplication::primaryScreen())
             move(s->availableGeometry().center() - rect().center());
     }

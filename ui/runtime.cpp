@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cmath>
 
 namespace ui {
@@ -26,6 +28,21 @@ bool& endingFlag()
 {
     static bool flag = false;
     return flag;
+}
+// Qt's own texts (the text boxes' context menu, standard buttons) in Spanish, whatever the
+// system's language. Without the translation file the program runs with Qt's English texts.
+void installSpanishQtTexts()
+{
+    static QTranslator* translator = nullptr;
+    if (translator)
+        return;
+    auto* t = new QTranslator(qApp);
+    if (!t->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return;
+    }
+    QCoreApplication::installTranslator(t);
+    translator = t;
 }
 } // namespace
 
@@ -111,6 +128,7 @@ void applyApplicationLook()
     QApplication::setFont(msSansSerif(8.25));
     QApplication::setQuitOnLastWindowClosed(false);
     installMouseRouter();
+    installSpanishQtTexts();
     setDecimalSeparator(decimalSeparatorOf(QLocale()));
 }
 

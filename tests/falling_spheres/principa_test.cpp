@@ -509,7 +509,7 @@ private slots:
                                       "En vacío se considera aceleración constante (g)\r\n\r\n"
                                       "En líquido la fuerza resistente es proporcional a la velocidad\r\n\r\n"
                                       "En aire, la fuerza resistente es proporcional al cuadrado de la velocidad"));
-        QCOMPARE(dialogs[1].text, shell::textoAcercaDe(QStringLiteral("Autor de esta pantalla: ") + shell::kEquipo,
+        QCOMPARE(dialogs[1].text, shell::textoAcercaDe(QStringLiteral("Autor de esta pantalla: Lucía Ejemplo"),
                                                        QStringLiteral("e-mail ") + shell::kCorreo));
         w.action(QStringLiteral("menu_salir"))->trigger();
         QVERIFY(!w.isVisible());

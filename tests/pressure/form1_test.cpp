@@ -9,7 +9,9 @@
 #include "tests/support/input.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
+#include "tests/support/input.h"
 
+#include <QMenuBar>
 #include <QStyleOptionSlider>
 #include <QtTest>
 #include <cmath>
@@ -586,6 +588,35 @@ private slots:
             QCOMPARE(dialogs[1].text, QStringLiteral("Valor fuera de rango"));
             QCOMPARE(dialogs[1].style, ui::vbExclamation);
         }
+    }
+
+    void largeAtmosphericPressuresAreProposedInTheProgramsStyle_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("nine digits") << "123456789" << "1.2345679E+08";
+        QTest::newRow("largest single") << "3.4028235e38" << "3.4028235E+38";
+        QTest::newRow("seven digits do") << "12345678" << "12345678";
+        QTest::newRow("small") << "0.000012345" << "1.2345E-05";
+    }
+    void largeAtmosphericPressuresAreProposedInTheProgramsStyle()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, proposed);
+        Form1& f = open();
+        auto* bar = f.findChild<QMenuBar*>();
+        const QPoint item = bar->actionGeometry(f.action(QStringLiteral("mnu_presatmosf"))).center();
+        answerInput(true, answer);
+        input::click(bar, item);
+        const float stored = f.presionAtm;
+        QCOMPARE(stored, float(answer.toDouble()));
+        // Proposed in upper-case E style, with a point whatever the locale; accepted
+        // unchanged it gives back the very same single.
+        answerInput(true, proposed);
+        input::click(bar, item);
+        QCOMPARE(dialogs.size(), 2);
+        QCOMPARE(dialogs[1].proposed, proposed);
+        QCOMPARE(f.presionAtm, stored);
     }
 
     void helpWindowAndAbout()

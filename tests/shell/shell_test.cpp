@@ -9,7 +9,9 @@
 #include "tests/support/input.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
+#include "tests/support/input.h"
 
+#include <QMenuBar>
 #include <QtTest>
 
 class ShellTest : public QObject {
@@ -192,6 +194,84 @@ private slots:
         const QStringList mine = about.split(QStringLiteral("\r\n\r\n"));
         for (int i : {0, 1, 2, 5})
             QCOMPARE(other[i], mine[i]);
+    }
+
+    void autoSizedPicturesHaveTheClassicSunkenEdge()
+    {
+        Brantel& b = openLauncher();
+        arranque& a = ui::instance<arranque>();
+        QCOMPARE(a.Picture1->Width(), 5745.0);
+        QCOMPARE(a.Picture1->Height(), 5190.0);
+        QCOMPARE(b.Picture3->Width(), 3225.0);
+        QCOMPARE(b.Picture3->Height(), 2550.0);
+        // Two pixels of edge, dark above and to the left, light below and to the right; the
+        // picture begins inside it.
+        for (ui::PictureBox* box : {a.Picture1, b.Picture1, b.Picture2, b.Picture3}) {
+            const QImage seen = box->grab().toImage();
+            const int r = seen.width() - 1, d = seen.height() - 1;
+            QCOMPARE(seen.pixelColor(5, 0), QColor(128, 128, 128));
+            QCOMPARE(seen.pixelColor(5, 1), QColor(64, 64, 64));
+            QCOMPARE(seen.pixelColor(5, d), QColor(255, 255, 255));
+            QCOMPARE(seen.pixelColor(r, 5), QColor(255, 255, 255));
+            QCOMPARE(seen.pixelColor(r - 1, 5), QColor(192, 192, 192));
+            QCOMPARE(seen.pixelColor(2, 2), box->picture().toImage().pixelColor(0, 0));
+            QCOMPARE(box->innerWidthTwips(), box->Width() - 60);
+        }
+    }
+
+    void everyThumbnailShowsAllItsDrawingInsideItsBox()
+    {
+        Brantel& b = openLauncher();
+        for (ui::PictureBox* box : {b.Picture1, b.Picture2, b.Picture3}) {
+            // What lies beyond the inner area is hidden: it must be bare ground.
+            const QImage picture = box->picture().toImage();
+            const QColor ground = picture.pixelColor(0, 0);
+            const int w = int(box->innerWidthTwips() / 15), h = int(box->innerHeightTwips() / 15);
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (x >= w || y >= h)
+                        QVERIFY2(picture.pixelColor(x, y) == ground,
+                                 qPrintable(QStringLiteral("%1 at %2,%3").arg(box->objectName()).arg(x).arg(y)));
+        }
+    }
+
+    void anEnlargedSplashEndsItsWaitOnAClickAnywhere()
+    {
+        ui::setClockForTests([this] { return ++clockReads < 50000000 ? 0.0 : 10.0; });
+        int readsAtClick = 0;
+        QTimer::singleShot(0, this, [&] {
+            arranque& a = ui::instance<arranque>();
+            a.resize(700, 600);
+            QTRY_COMPARE(a.client().size(), QSize(700, 600));
+            QCOMPARE(a.client().grab().toImage().pixelColor(650, 550), QColor(128, 128, 128));
+            readsAtClick = clockReads;
+            input::click(&a.client(), QPoint(650, 550));
+        });
+        shell::startProgram();
+        QVERIFY(readsAtClick > 0);
+        QVERIFY(clockReads <= readsAtClick + 3);
+        QVERIFY(ui::instance<Brantel>().isVisible());
+    }
+
+    void eachSimulationWindowNamesItsOwnAuthors()
+    {
+        Brantel& b = openLauncher();
+        const auto about = [this](ui::Form& f, QWidget* picture) {
+            input::click(picture, QPoint(20, 20));
+            auto* bar = f.findChild<QMenuBar*>();
+            QAction* item = f.action(QStringLiteral("menu_acerca"));
+            input::click(bar, bar->actionGeometry(item).center());
+            return dialogs.last().text.split(QStringLiteral("\r\n\r\n"));
+        };
+        const QStringList caida = about(ui::instance<principa>(), b.Picture3);
+        const QStringList flotacion = about(ui::instance<flotar>(), b.Picture2);
+        QCOMPARE(dialogs.size(), 2);
+        QVERIFY(caida[3].startsWith(QStringLiteral("Autor de esta pantalla: ")));
+        QVERIFY(flotacion[3].startsWith(QStringLiteral("Autor de esta pantalla: ")));
+        QVERIFY(caida[3] != flotacion[3]);
+        QVERIFY(caida[3].size() > 30 && flotacion[3].size() > 30);
+        for (int i : {0, 1, 2, 4, 5})
+            QCOMPARE(caida[i], flotacion[i]);
     }
 
     void launcherCaptionsFitTheirControls()

@@ -8,7 +8,15 @@
 #include "ui/mouse_router.h"
 #include "tests/support/input.h"
 #include "ui/runtime.h"
+#include "tests/support/input.h"
 
+#include <QDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleFactory>
 #include <QtTest>
 
 namespace {
@@ -55,6 +63,19 @@ public:
     int overs = 0, barChanges = 0, formClicks = 0;
 };
 
+// A desktop whose dialog buttons carry stock icons (as some themes have it).
+class ButtonIconsStyle : public QProxyStyle {
+public:
+    ButtonIconsStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* ret) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+};
+
 // Twips of the probe window's client area to pixels.
 QPoint px(double xTw, double yTw) { return QPoint(int(xTw / 15), int(yTw / 15)); }
 
@@ -70,6 +91,8 @@ private slots:
     }
     void cleanup()
     {
+        if (qobject_cast<QProxyStyle*>(QApplication::style()))
+            QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         ui::setDialogAnswerer({});
         ui::unloadAllForms();
     }
@@ -210,6 +233,137 @@ private slots:
         QCOMPARE(ui::decimalSeparator(), ',');
         QLocale::setDefault(before);
         ui::setDecimalSeparator('.');
+    }
+
+    void theClientAreaFollowsTheWindowsSizeAndKeepsItsDrawing()
+    {
+        Probe& p = ui::instance<Probe>();
+        QPixmap picture(100, 80);
+        picture.fill(QColor(255, 0, 0));
+        p.client().setPicture(picture);
+        p.client().setBackColor(ui::RGB(0, 0, 128));
+        p.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        QCOMPARE(p.client().size(), QSize(400, 300));
+        p.client().Box(3600, 2700, 5970, 4470, ui::RGB(0, 255, 0), true);   // to the design's corner
+
+        p.resize(700, 600);
+        QTRY_COMPARE(p.client().size(), QSize(700, 600));
+        // Back colour everywhere, the picture at its own size from the corner, the controls put.
+        const QImage seen = p.client().grab().toImage();
+        QCOMPARE(seen.pixelColor(20, 20), QColor(255, 0, 0));
+        QCOMPARE(seen.pixelColor(99, 79), QColor(255, 0, 0));
+        QCOMPARE(seen.pixelColor(100, 80), QColor(0, 0, 128));
+        QCOMPARE(seen.pixelColor(690, 590), QColor(0, 0, 128));
+        QCOMPARE(p.box->geometry(), QRect(40, 40, 28, 42));
+        // The bare background takes clicks and drops anywhere.
+        input::click(&p.client(), QPoint(650, 550));
+        QCOMPARE(p.formClicks, 1);
+        input::drag(p.box, QPoint(1, 2), &p.client(), QPoint(600, 500));
+        QCOMPARE(p.drops, QStringList({"Pesa(2)@9000,7500"}));
+
+        // Smaller than the design: the controls keep their places and are cut off.
+        p.resize(150, 100);
+        QTRY_COMPARE(p.client().size(), QSize(150, 100));
+        QCOMPARE(p.size(), QSize(150, 100));
+        QCOMPARE(p.text->geometry().topLeft(), QPoint(200, 20));
+        QVERIFY(p.text->visibleRegion().isEmpty());
+        QVERIFY(!p.box->visibleRegion().isEmpty());
+        // Grown again, what was drawn is still there.
+        p.resize(500, 400);
+        QTRY_COMPARE(p.client().size(), QSize(500, 400));
+        QCOMPARE(p.client().grab().toImage().pixelColor(300, 250), QColor(0, 255, 0));
+        QCOMPARE(p.client().grab().toImage().pixelColor(450, 350), QColor(0, 0, 128));
+    }
+
+    void messageBoxesLookClassic_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::newRow("plain") << ui::vbOKOnly;
+        QTest::newRow("exclamation") << ui::vbExclamation;
+    }
+    void messageBoxesLookClassic()
+    {
+        QFETCH(int, style);
+        QApplication::setStyle(new ButtonIconsStyle);
+        // What the open box shows, read before it is closed by its button.
+        QStringList buttons;
+        int textLeft = -1, margin = -1, iconRight = -1;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QLabel* l : box->findChildren<QLabel*>()) {
+                if (l->text() == QStringLiteral("Valor fuera de rango"))
+                    textLeft = l->x();
+                else if (!l->pixmap().isNull() && l->isVisible())
+                    iconRight = l->geometry().right();
+            }
+            margin = box->layout()->contentsMargins().left();
+            QPushButton* ok = nullptr;
+            for (QPushButton* b : box->findChildren<QPushButton*>()) {
+                buttons.append(b->text() + (b->icon().isNull() ? QString() : QStringLiteral("+icon")));
+                ok = b;
+            }
+            if (ok)
+                input::click(ok, ok->rect().center());
+            if (box->isVisible())
+                box->reject();
+        });
+        ui::MsgBox(QStringLiteral("Valor fuera de rango"), style);
+        QCOMPARE(buttons, QStringList({"Aceptar"}));
+        QVERIFY(textLeft >= 0);
+        if (style == ui::vbExclamation) {
+            QVERIFY(iconRight >= 0);
+            QVERIFY(textLeft > iconRight);
+        } else {
+            // No sign, and no room kept for one: the text starts at the margin.
+            QCOMPARE(iconRight, -1);
+            QVERIFY2(textLeft <= margin + 2, qPrintable(QString::number(textLeft)));
+        }
+    }
+
+    void theInputBoxHasPlainButtons()
+    {
+        QApplication::setStyle(new ButtonIconsStyle);
+        QStringList captions;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QPushButton* cancel = nullptr;
+            for (QPushButton* b : box->findChildren<QPushButton*>()) {
+                if (b->isVisible())
+                    captions.append(b->text() + (b->icon().isNull() ? QString() : QStringLiteral("+icon")));
+                if (b->text() == QStringLiteral("Cancelar"))
+                    cancel = b;
+            }
+            if (cancel)
+                input::click(cancel, cancel->rect().center());
+            if (box->isVisible())
+                box->reject();
+        });
+        QCOMPARE(ui::InputBox(QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("1013")), QString());
+        captions.sort();
+        QCOMPARE(captions, QStringList({"Aceptar", "Cancelar"}));
+    }
+
+    void qtsOwnTextsAreSpanish()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        p.text->setText(QStringLiteral("12"));
+        input::click(p.text, QPoint(5, 5), Qt::RightButton);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList items;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator())
+                items.append(a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0));
+        menu->close();
+        QVERIFY2(items.contains(QStringLiteral("Copiar")), qPrintable(items.join(QLatin1Char('|'))));
+        QVERIFY2(items.contains(QStringLiteral("Seleccionar todo")), qPrintable(items.join(QLatin1Char('|'))));
     }
 
     void busyWaitEndsWhenTheClockGoesBackwards()
