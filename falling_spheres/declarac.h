@@ -3,7 +3,7 @@
 // and opening it again keep the run state; opening it again sets the inputs afresh.
 #pragma once
 
-#include "shell/declarac.h"
+#include "common/declarac.h"
 #include "core/conversions.h"
 
 #include <array>

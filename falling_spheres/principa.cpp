@@ -5,7 +5,7 @@
 #include "falling_spheres/declarac.h"
 #include "core/fall_model.h"
 #include "falling_spheres/procedim.h"
-#include "shell/about.h"
+#include "common/about.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
@@ -410,7 +410,7 @@ void principa::menu_salir_Click() { Hide(); }
 
 void principa::menu_modelo_Click()
 {
-    ui::MsgBox(shell::joinLines({QStringLiteral("En vacío se considera aceleración constante (g)"),
+    ui::MsgBox(common::joinLines({QStringLiteral("En vacío se considera aceleración constante (g)"),
                                  QStringLiteral("En líquido la fuerza resistente es proporcional a la velocidad"),
                                  QStringLiteral("En aire, la fuerza resistente es proporcional al cuadrado de la "
                                                 "velocidad")}),
@@ -419,6 +419,6 @@ void principa::menu_modelo_Click()
 
 void principa::menu_acerca_Click()
 {
-    shell::MensajeAcercaDe(QStringLiteral("Autor de esta pantalla: Lucía Ejemplo"),
-                           QStringLiteral("e-mail ") + shell::kCorreo);
+    common::MensajeAcercaDe(QStringLiteral("Autor de esta pantalla: Lucía Ejemplo"),
+                           QStringLiteral("e-mail ") + common::kCorreo);
 }

@@ -3,7 +3,7 @@
 #include "ui/design.h"
 
 #include "core/flotation_model.h"
-#include "shell/about.h"
+#include "common/about.h"
 #include "core/conversions.h"
 #include "ui/runtime.h"
 
@@ -281,6 +281,6 @@ void flotar::menu_salir_Click() { Hide(); }
 
 void flotar::menu_acerca_Click()
 {
-    shell::MensajeAcercaDe(QStringLiteral("Autor de esta pantalla: Tomás Muestra"),
-                           QStringLiteral("e-mail ") + shell::kCorreo);
+    common::MensajeAcercaDe(QStringLiteral("Autor de esta pantalla: Tomás Muestra"),
+                           QStringLiteral("e-mail ") + common::kCorreo);
 }

@@ -2,8 +2,8 @@
 
 #include "core/conversions.h"
 #include "pressure/form2.h"
-#include "shell/about.h"
-#include "shell/declarac.h"
+#include "common/about.h"
+#include "common/declarac.h"
 #include "ui/dialogs.h"
 #include "ui/mouse_router.h"
 
@@ -447,8 +447,8 @@ void Form1::mnu_presatmosf_Click()
 
 void Form1::mnuAcerca_Click()
 {
-    shell::MensajeAcercaDe(QStringLiteral("Autores de esta pantalla: ") + shell::kEquipo,
-                           QStringLiteral("e-mail:   ") + shell::kCorreo);
+    common::MensajeAcercaDe(QStringLiteral("Autores de esta pantalla: ") + common::kEquipo,
+                           QStringLiteral("e-mail:   ") + common::kCorreo);
 }
 
 void Form1::MostrarHipotesis()

@@ -1,7 +1,7 @@
 #include "shell/arranque.h"
 
 #include "shell/brantel.h"
-#include "shell/declarac.h"
+#include "common/declarac.h"
 #include "ui/runtime.h"
 
 #include <QIcon>

@@ -3,7 +3,7 @@
 #include "falling_spheres/principa.h"
 #include "flotation/flotar.h"
 #include "pressure/form1.h"
-#include "shell/about.h"
+#include "common/about.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
@@ -116,11 +116,11 @@ void Brantel::AbrirCaida()
     ui::instance<principa>().Show();
 }
 
-void Brantel::Image1_Click() { ui::MsgBox(shell::textoInformacion(), ui::vbOKOnly); }
+void Brantel::Image1_Click() { ui::MsgBox(common::textoInformacion(), ui::vbOKOnly); }
 
 void Brantel::menu_acerca_Click()
 {
-    shell::MensajeAcercaDe(QStringLiteral("Autores: ") + shell::kEquipo, QStringLiteral("e-mail ") + shell::kCorreo);
+    common::MensajeAcercaDe(QStringLiteral("Autores: ") + common::kEquipo, QStringLiteral("e-mail ") + common::kCorreo);
 }
 
 void Brantel::Command1_Click() { ui::End(); }

@@ -3,7 +3,7 @@
 #include "falling_spheres/declarac.h"
 #include "core/fall_model.h"
 #include "falling_spheres/principa.h"
-#include "shell/about.h"
+#include "common/about.h"
 #include "tests/support/input.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
@@ -509,8 +509,8 @@ private slots:
                                       "En vacío se considera aceleración constante (g)\r\n\r\n"
                                       "En líquido la fuerza resistente es proporcional a la velocidad\r\n\r\n"
                                       "En aire, la fuerza resistente es proporcional al cuadrado de la velocidad"));
-        QCOMPARE(dialogs[1].text, shell::textoAcercaDe(QStringLiteral("Autor de esta pantalla: Lucía Ejemplo"),
-                                                       QStringLiteral("e-mail ") + shell::kCorreo));
+        QCOMPARE(dialogs[1].text, common::textoAcercaDe(QStringLiteral("Autor de esta pantalla: Lucía Ejemplo"),
+                                                       QStringLiteral("e-mail ") + common::kCorreo));
         w.action(QStringLiteral("menu_salir"))->trigger();
         QVERIFY(!w.isVisible());
     }

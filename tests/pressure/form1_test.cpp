@@ -3,8 +3,8 @@
 // and with a decimal point.
 #include "pressure/form1.h"
 #include "pressure/form2.h"
-#include "shell/about.h"
-#include "shell/declarac.h"
+#include "common/about.h"
+#include "common/declarac.h"
 #include "core/conversions.h"
 #include "tests/support/input.h"
 #include "ui/dialogs.h"
@@ -638,8 +638,8 @@ private slots:
         QCOMPARE(prop(h, "Label1", "Caption"), QStringLiteral("¿Cómo se hace presión sobre el pistón?"));
 
         f.action(QStringLiteral("mnuAcerca"))->trigger();
-        QCOMPARE(dialogs.last().text, shell::textoAcercaDe(QStringLiteral("Autores de esta pantalla: ") + shell::kEquipo,
-                                                           QStringLiteral("e-mail:   ") + shell::kCorreo));
+        QCOMPARE(dialogs.last().text, common::textoAcercaDe(QStringLiteral("Autores de esta pantalla: ") + common::kEquipo,
+                                                           QStringLiteral("e-mail:   ") + common::kCorreo));
         QCOMPARE(dialogs.last().title, QStringLiteral("brantel"));
     }
 

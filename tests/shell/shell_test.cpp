@@ -2,10 +2,10 @@
 #include "falling_spheres/principa.h"
 #include "flotation/flotar.h"
 #include "pressure/form1.h"
-#include "shell/about.h"
+#include "common/about.h"
 #include "shell/arranque.h"
 #include "shell/brantel.h"
-#include "shell/declarac.h"
+#include "common/declarac.h"
 #include "tests/support/input.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
@@ -189,7 +189,7 @@ private slots:
             QCOMPARE(d.style, 0);
         }
         // Windows other than the launcher change only the authors line and the contact label.
-        const QStringList other = shell::textoAcercaDe(QStringLiteral("Autores de esta pantalla: x"),
+        const QStringList other = common::textoAcercaDe(QStringLiteral("Autores de esta pantalla: x"),
                                                        QStringLiteral("e-mail:   y")).split(QStringLiteral("\r\n\r\n"));
         const QStringList mine = about.split(QStringLiteral("\r\n\r\n"));
         for (int i : {0, 1, 2, 5})

@@ -6,7 +6,7 @@
 #include "falling_spheres/principa.h"
 #include "flotation/flotar.h"
 #include "pressure/form1.h"
-#include "shell/declarac.h"
+#include "common/declarac.h"
 #include "tests/support/input.h"
 #include "core/conversions.h"
 #include "ui/dialogs.h"

@@ -1,10 +1,10 @@
-#include "shell/about.h"
+#include "common/about.h"
 
 #include "ui/dialogs.h"
 
 #include <QStringList>
 
-namespace shell {
+namespace common {
 
 namespace {
 const QString kSeparator = QStringLiteral("\r\n\r\n");
@@ -32,4 +32,4 @@ void MensajeAcercaDe(const QString& authorsLine, const QString& contactLine)
     ui::MsgBox(textoAcercaDe(authorsLine, contactLine), ui::vbOKOnly);
 }
 
-} // namespace shell
+} // namespace common

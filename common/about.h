@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace common {
 
 // The team and the contact address named by every about message.
 inline const QString kEquipo = QStringLiteral("equipo de desarrollo del Grupo Cormund");
@@ -19,4 +19,4 @@ QString textoInformacion();
 // Shows the about message with the window's authors line and contact line.
 void MensajeAcercaDe(const QString& authorsLine, const QString& contactLine);
 
-} // namespace shell
+} // namespace common
