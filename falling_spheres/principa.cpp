@@ -47,13 +47,13 @@ ui::SpinButton* flecha(ui::Container* c, const QString& name, double top, const 
 ui::Line* linea(ui::Container* c, const QString& name, int index, double x1, double y1, double x2, double y2,
                 int width = 1)
 {
-    return ui::line(c, name, x1, y1, x2, y2, width, index);
+    return ui::line(c, {name, index}, x1, y1, x2, y2, width);
 }
 
 ui::Label* etiqueta(ui::Container* c, const QString& name, int index, double left, double top, double width,
                     double height, const QString& caption)
 {
-    return ui::label(c, name, left, top, width, height, caption, index);
+    return ui::label(c, {name, index}, left, top, width, height, caption);
 }
 
 ui::CommandButton* boton(ui::Container* c, const QString& name, double left, double top, double width,

@@ -20,7 +20,7 @@ const QString kUnidad = QStringLiteral("       3  g/cm");
 ui::Label* etiqueta(ui::Container* c, const QString& name, int index, double left, double top, double width,
                     double height, const QString& caption)
 {
-    ui::Label* l = ui::label(c, name, left, top, width, height, caption, index);
+    ui::Label* l = ui::label(c, {name, index}, left, top, width, height, caption);
     l->setFont(ui::msSansSerif(8.25));
     return l;
 }

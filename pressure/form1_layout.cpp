@@ -20,18 +20,18 @@ ui::Shape* roundFrame(ui::Container* c, const QString& name, double l, double t,
     return x;
 }
 
-ui::TextBox* textBox(ui::Container* c, const QString& name, double l, double t, double w, double h)
+// The window's boxes show what it computes: the user does not type into them.
+ui::TextBox* lockedBox(ui::Container* c, const QString& name, double l, double t, double w, double h)
 {
-    auto* x = new ui::TextBox(c, name);
-    x->Move(l, t, w, h);
+    auto* x = ui::place<ui::TextBox>(c, name, l, t, w, h);
     x->setLocked(true);
     return x;
 }
 
-ui::SpinButton* spin(ui::Container* c, const QString& name, double l, double t, const char* arrow)
+// The piston's weight is changed from a menu that shows these buttons.
+ui::SpinButton* hiddenSpin(ui::Container* c, const QString& name, double l, double t, const QString& arrow)
 {
-    auto* x = new ui::SpinButton(c, name);
-    x->setArrow(l, t, QPixmap(QString::fromLatin1(arrow)));
+    ui::SpinButton* x = ui::spinButton(c, name, l, t, arrow);
     x->setVisible(false);
     return x;
 }
@@ -63,8 +63,7 @@ void Form1::buildControls()
     Line3 = ui::line(c, QStringLiteral("Line3"), 2040, 480, 2040, 5310, 3);
     Line1 = ui::line(c, QStringLiteral("Line1"), 840, 5310, 2040, 5310, 3);
     Shape2 = ui::filledShape(c, QStringLiteral("Shape2"), 870, 3480, 1215, 1830, ui::RGB(128, 255, 255));
-    Image1 = new ui::Image(c, QStringLiteral("Image1"));
-    Image1->Move(840, 3480, 1215, 1830);
+    Image1 = ui::place<ui::Image>(c, QStringLiteral("Image1"), 840, 3480, 1215, 1830);
     Image1->setCursor(Qt::CrossCursor);
     Shape3 = ui::filledShape(c, QStringLiteral("Shape3"), 840, 2880, 1212, 132, ui::RGB(128, 64, 64));
 
@@ -77,28 +76,24 @@ void Form1::buildControls()
     // Dial index, its top, and the gauge whose needle it holds.
     const struct { int index; double top; int gauge; } dials[] = {{1, 2460, 3}, {0, 3300, 2}, {2, 4200, 1}, {3, 4980, 0}};
     for (const auto& d : dials) {
-        auto* r = new ui::PictureBox(c, QStringLiteral("reloj"), d.index);
-        r->Move(2160, d.top, 495, 495);
+        auto* r = ui::place<ui::PictureBox>(c, {QStringLiteral("reloj"), d.index}, 2160, d.top, 495, 495);
         r->setPicture(QPixmap(QStringLiteral(":/assets/dial.png")));
         const double y = d.gauge == 0 ? 248 : 240;
-        aguja[std::size_t(d.gauge)] = line(r, QStringLiteral("aguja"), 240, y, 446, y, 1, d.gauge);
+        aguja[std::size_t(d.gauge)] = ui::line(r, {QStringLiteral("aguja"), d.gauge}, 240, y, 446, y);
         r->setScale({-1, 1, 2, -2});
         reloj[std::size_t(d.index)] = r;
     }
     const double readingTop[4] = {5040, 4200, 3360, 2520};
     for (int k = 3; k >= 0; --k)
-        m0[std::size_t(k)] = ui::label(c, QStringLiteral("m0"), 2760, readingTop[k], 615, 375, QString(), k);
+        m0[std::size_t(k)] = ui::label(c, {QStringLiteral("m0"), k}, 2760, readingTop[k], 615, 375, QString());
 
     // Reading mode.
-    Frame1 = new ui::Frame(c, QStringLiteral("Frame1"));
-    Frame1->Move(2340, 240, 1695, 855);
+    Frame1 = ui::place<ui::Frame>(c, QStringLiteral("Frame1"), 2340, 240, 1695, 855);
     Frame1->setCaption(QStringLiteral("Presiones"));
     Frame1->setFont(bold());
-    Option1[0] = new ui::OptionButton(Frame1, QStringLiteral("Option1"), 0);
-    Option1[0]->Move(120, 240, 1515, 195);
+    Option1[0] = ui::place<ui::OptionButton>(Frame1, {QStringLiteral("Option1"), 0}, 120, 240, 1515, 195);
     Option1[0]->setCaption(QStringLiteral(" Manométricas"));
-    Option1[1] = new ui::OptionButton(Frame1, QStringLiteral("Option1"), 1);
-    Option1[1]->Move(120, 540, 1395, 195);
+    Option1[1] = ui::place<ui::OptionButton>(Frame1, {QStringLiteral("Option1"), 1}, 120, 540, 1395, 195);
     Option1[1]->setCaption(QStringLiteral(" Absolutas"));
     for (ui::OptionButton* o : Option1)
         o->setFont(ui::msSansSerif(8.25));
@@ -119,14 +114,13 @@ void Form1::buildControls()
     Label4 = ui::label(c, QStringLiteral("Label4"), 4800, 240, 1695, 495, QStringLiteral("Presión del gas Hecto Pascales"));
     Label4->setFont(bold());
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Text1 = textBox(c, QStringLiteral("Text1"), 6840, 240, 855, 495);
+    Text1 = lockedBox(c, QStringLiteral("Text1"), 6840, 240, 855, 495);
 
     // The weights on their rack.
     Line4 = ui::line(c, QStringLiteral("Line4"), 3840, 1800, 6600, 1800, 1);
     const double designLeft[5] = {1140, 4440, 4920, 5400, 5880};
     for (int i = 0; i < pressure::kCantidadPesas; ++i) {
-        auto* p = new ui::PictureBox(c, QStringLiteral("Pesa"), i);
-        p->Move(designLeft[i], i == 0 ? 2220 : 1080, 420, 630);
+        auto* p = ui::place<ui::PictureBox>(c, {QStringLiteral("Pesa"), i}, designLeft[i], i == 0 ? 2220 : 1080, 420, 630);
         p->setAutoSize(true);
         p->setPictureAndFit(QPixmap(QStringLiteral(":/assets/weight_%1.png").arg(q(pressure::textoKilogramos(i)))));
         p->setDragIcon(QPixmap(QStringLiteral(":/assets/weight_drag.png")));
@@ -146,13 +140,13 @@ void Form1::buildControls()
     QFont narrow = ui::msSansSerif(8.25);
     narrow.setStretch(88);
     Label3->setFont(narrow);
-    Text2 = textBox(c, QStringLiteral("Text2"), 4080, 3000, 615, 375);
+    Text2 = lockedBox(c, QStringLiteral("Text2"), 4080, 3000, 615, 375);
     Text2->setAlignment(Qt::AlignCenter);
     Text2->setText(QStringLiteral("2"));
-    SpinUp1 = spin(c, QStringLiteral("SpinUp1"), 4860, 3000, ":/assets/spin_up.png");
-    SpinDown1 = spin(c, QStringLiteral("SpinDown1"), 4860, 3210, ":/assets/spin_down.png");
-    SpinUp2 = spin(c, QStringLiteral("SpinUp2"), 5340, 3000, ":/assets/spin_up.png");
-    SpinDown2 = spin(c, QStringLiteral("SpinDown2"), 5340, 3210, ":/assets/spin_down.png");
+    SpinUp1 = hiddenSpin(c, QStringLiteral("SpinUp1"), 4860, 3000, QStringLiteral(":/assets/spin_up.png"));
+    SpinDown1 = hiddenSpin(c, QStringLiteral("SpinDown1"), 4860, 3210, QStringLiteral(":/assets/spin_down.png"));
+    SpinUp2 = hiddenSpin(c, QStringLiteral("SpinUp2"), 5340, 3000, QStringLiteral(":/assets/spin_up.png"));
+    SpinDown2 = hiddenSpin(c, QStringLiteral("SpinDown2"), 5340, 3210, QStringLiteral(":/assets/spin_down.png"));
     Label8 = ui::label(c, QStringLiteral("Label8"), 3735, 3615, 2520, 210, QStringLiteral("Incluye Peso del pistón = 1kgf"));
 
     // The liquid.
@@ -160,8 +154,7 @@ void Form1::buildControls()
                    QStringLiteral("Tipos de líquidos (densidades en g/cm3)"));
     Label9->setFont(bold());
     Label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Combo1 = new ui::ComboBox(c, QStringLiteral("Combo1"));
-    Combo1->Move(3960, 4572, 2052, 315);
+    Combo1 = ui::place<ui::ComboBox>(c, QStringLiteral("Combo1"), 3960, 4572, 2052, 315);
     Combo1->setText(q(pressure::kTextoListaInicial));
 
     // The hand-held gauge.
@@ -173,14 +166,13 @@ void Form1::buildControls()
     const ui::Color cyan = ui::RGB(0, 255, 255);
     Label12 = ui::label(c, QStringLiteral("Label12"), 6840, 3120, 876, 240, QStringLiteral("  Presión"));
     Label12->setBackColor(cyan);
-    Text4 = textBox(c, QStringLiteral("Text4"), 6744, 3420, 1116, 336);
+    Text4 = lockedBox(c, QStringLiteral("Text4"), 6744, 3420, 1116, 336);
     Text4->setMaxLength(pressure::kLargoCajaManual);
     Label13 = ui::label(c, QStringLiteral("Label13"), 6780, 3888, 1020, 240, QStringLiteral(" Profundidad"));
     Label13->setBackColor(cyan);
-    Text5 = textBox(c, QStringLiteral("Text5"), 6708, 4164, 1140, 300);
+    Text5 = lockedBox(c, QStringLiteral("Text5"), 6708, 4164, 1140, 300);
     Text5->setMaxLength(pressure::kLargoCajaManual);
-    Check2 = new ui::CheckBox(c, QStringLiteral("Check2"));
-    Check2->Move(6648, 4632, 255, 255);
+    Check2 = ui::place<ui::CheckBox>(c, QStringLiteral("Check2"), 6648, 4632, 255, 255);
     Check2->setCaption(QStringLiteral(" "));
     Check2->setBackColor(cyan);
     Check2->setValue(1);
@@ -189,9 +181,7 @@ void Form1::buildControls()
 
     Label6 = ui::label(c, QStringLiteral("Label6"), 2760, 5400, 3315, 255,
                    QStringLiteral("todas las presiones están en Hecto Pascales"));
-    Command1 = new ui::CommandButton(c, QStringLiteral("Command1"));
-    Command1->Move(6732, 5160, 1215, 375);
-    Command1->setCaption(QStringLiteral("Salir"));
+    Command1 = ui::button(c, QStringLiteral("Command1"), 6732, 5160, 1215, 375, QStringLiteral("Salir"));
 
     Timer1 = new ui::TimerControl(this, QStringLiteral("Timer1"), 100);
 

@@ -1,20 +1,45 @@
-// Shorthands for building a window's controls from its design table.
+// Shorthands for building a window's controls from its design table. Every one takes the
+// container, the control's name, then its place and size in the container's units, then what
+// is particular to the kind of control.
 #pragma once
 
+#include "ui/canvas.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
 
+#include <QPixmap>
+
 namespace ui {
 
-// A label placed in its container's units, with its caption.
-Label* label(Container* c, const QString& name, double left, double top, double width, double height,
-             const QString& caption, int index = -1);
+// A control's name, with its index when it is an element of a control array: "Label1",
+// {"m0", 2}.
+struct Name {
+    Name(const char* text) : text(QString::fromUtf8(text)) {}
+    Name(QString text, int index = -1) : text(std::move(text)), index(index) {}
+    QString text;
+    int index = -1;
+};
+
+// Any control, built in its container and placed.
+template <class C> C* place(Container* c, const Name& n, double left, double top, double width, double height)
+{
+    auto* x = new C(c, n.text, n.index);
+    x->Move(left, top, width, height);
+    return x;
+}
+
+Label* label(Container* c, const Name& n, double left, double top, double width, double height,
+             const QString& caption);
+CommandButton* button(Container* c, const Name& n, double left, double top, double width, double height,
+                      const QString& caption);
+// A picture box with the flat one-pixel border.
+PictureBox* flatBox(Container* c, const Name& n, double left, double top, double width, double height);
+// A shape outlined, or filled with a colour.
+Shape* shape(Container* c, const Name& n, double left, double top, double width, double height);
+Shape* filledShape(Container* c, const Name& n, double left, double top, double width, double height, Color fill);
 // A line from (x1, y1) to (x2, y2), `width` pixels wide.
-Line* line(Container* c, const QString& name, double x1, double y1, double x2, double y2, int width = 1,
-           int index = -1);
-// A shape placed in its container's units, outlined, or filled with a colour.
-Shape* shape(Container* c, const QString& name, double left, double top, double width, double height);
-Shape* filledShape(Container* c, const QString& name, double left, double top, double width, double height,
-                   Color fill);
+Line* line(Container* c, const Name& n, double x1, double y1, double x2, double y2, int width = 1);
+// A spin button with its arrow picture, its corner at (left, top).
+SpinButton* spinButton(Container* c, const Name& n, double left, double top, const QString& arrow);
 
 } // namespace ui
