@@ -1,6 +1,7 @@
 #include "ui/canvas.h"
 
 #include "ui/runtime.h"
+#include "ui/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -18,21 +19,23 @@ double clampPx(double v) { return std::isfinite(v) ? std::clamp(v, -kLimitPx, kL
 Canvas::Canvas(QWidget* parentWidget, Container* container, const QString& name, int index)
     : QWidget(parentWidget), ControlBase(this, container, name, index)
 {
+    // What is drawn stays where it is when the surface grows: only the new area is painted.
+    setAttribute(Qt::WA_StaticContents);
     resetImage(innerSize());
 }
 
 double Canvas::innerWidthTwips() const
 {
     if (!container())
-        return width() * 15.0;
-    return std::max(15.0, widthTw_ - 30.0 * border_);
+        return toTwips(width());
+    return std::max(kTwipsPerPixel, widthTw_ - toTwips(2 * border_));
 }
 
 double Canvas::innerHeightTwips() const
 {
     if (!container())
-        return height() * 15.0;
-    return std::max(15.0, heightTw_ - 30.0 * border_);
+        return toTwips(height());
+    return std::max(kTwipsPerPixel, heightTw_ - toTwips(2 * border_));
 }
 
 QPoint Canvas::innerOrigin() const { return {border_, border_}; }
@@ -107,8 +110,8 @@ void Canvas::syncImageSize()
 
 QPointF Canvas::toPixels(double x, double y) const
 {
-    const double px = toTwipsX(x) / 15.0;
-    const double py = toTwipsY(y) / 15.0;
+    const double px = toTwipsX(x) / kTwipsPerPixel;
+    const double py = toTwipsY(y) / kTwipsPerPixel;
     return {std::floor(clampPx(px)), std::floor(clampPx(py))};
 }
 
@@ -170,7 +173,7 @@ void Canvas::Print(const QString& text)
     const QFontMetrics fm(font());
     p.drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
     p.end();
-    currentY_ = fromTwipsY(toTwipsY(currentY_) + fm.height() * 15.0);
+    currentY_ = fromTwipsY(toTwipsY(currentY_) + toTwips(fm.height()));
     currentX_ = scale().left;
     update();
 }
@@ -222,8 +225,8 @@ void PictureBox::fitPicture()
 {
     if (!autoSize_ || picture().isNull() || !container())
         return;
-    const double w = (picture().width() + 2.0 * innerOrigin().x()) * 15.0;
-    const double h = (picture().height() + 2.0 * innerOrigin().y()) * 15.0;
+    const double w = toTwips(picture().width() + 2.0 * innerOrigin().x());
+    const double h = toTwips(picture().height() + 2.0 * innerOrigin().y());
     setWidth(w / std::abs(container()->twipsPerUnitX()));
     setHeight(h / std::abs(container()->twipsPerUnitY()));
 }
@@ -233,7 +236,7 @@ void SpinButton::setArrow(double left, double top, const QPixmap& arrow)
     setBorder(true);
     Move(left, top, 288, 204);
     setPicture(arrow);
-    setScale({0, 0, innerWidthTwips() / 19.6881, innerHeightTwips() / 15.0});
+    setScale({0, 0, innerWidthTwips() / 19.6881, innerHeightTwips() / kTwipsPerPixel});
 }
 
 void SpinButton::press(Color color, const std::function<void()>& step)

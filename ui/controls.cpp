@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/twips.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
@@ -341,8 +343,8 @@ void Image::setPicture(const QPixmap& picture)
 {
     picture_ = picture;
     if (!picture_.isNull()) {
-        setWidth(picture_.width() * 15.0 / std::abs(this->container()->twipsPerUnitX()));
-        setHeight(picture_.height() * 15.0 / std::abs(this->container()->twipsPerUnitY()));
+        setWidth(toTwips(picture_.width()) / std::abs(this->container()->twipsPerUnitX()));
+        setHeight(toTwips(picture_.height()) / std::abs(this->container()->twipsPerUnitY()));
     }
     update();
 }
@@ -426,7 +428,7 @@ void Line::placeWidget()
     if (!container())
         return;
     const QPoint o = container()->innerOrigin();
-    auto px = [](double tw) { return std::floor(std::clamp(tw, -1.0e8, 1.0e8) / 15.0 + 0.5); };
+    auto px = [](double tw) { return double(toPixels(std::clamp(tw, -1.0e8, 1.0e8))); };
     const double x1 = px(tw_[0]), y1 = px(tw_[1]), x2 = px(tw_[2]), y2 = px(tw_[3]);
     const int pad = width_ / 2 + 1;
     const int left = int(std::min(x1, x2)) - pad, top = int(std::min(y1, y2)) - pad;
@@ -440,7 +442,7 @@ void Line::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setPen(QPen(toQColor(color_), std::max(1, width_), Qt::SolidLine, Qt::SquareCap));
     const QPoint o = container()->innerOrigin() - pos();
-    auto px = [](double tw) { return std::floor(std::clamp(tw, -1.0e8, 1.0e8) / 15.0 + 0.5); };
+    auto px = [](double tw) { return double(toPixels(std::clamp(tw, -1.0e8, 1.0e8))); };
     p.drawLine(QPointF(px(tw_[0]) + o.x(), px(tw_[1]) + o.y()), QPointF(px(tw_[2]) + o.x(), px(tw_[3]) + o.y()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/mouse_router.h"
 #include "ui/runtime.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -38,7 +39,7 @@ Form::Form(const QString& name, const QString& caption, double clientWidthTwips,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     client_ = new Canvas(this, nullptr, name + QStringLiteral("_client"));
-    const QSize design(int(clientWidthTwips / 15.0 + 0.5), int(clientHeightTwips / 15.0 + 0.5));
+    const QSize design(toPixels(clientWidthTwips), toPixels(clientHeightTwips));
     // The design size until the window loads, so that its controls are placed on it.
     client_->setDesignSize(design);
     client_->setFixedSize(design);
