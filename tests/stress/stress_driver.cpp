@@ -225,8 +225,13 @@ bool Driver::count(Kind k, const QString& window, long before)
         return false;
     }
     ++delivered_;
-    ++byKind_[size_t(k)];
-    ++byWindow_[window];
+    ++byWindow_[window][size_t(k)];
+    // A long run shows how far it got and whether memory keeps growing.
+    if (budget_ >= 50000 && delivered_ % (budget_ / 10) == 0) {
+        std::printf("stress: %ld events delivered, %d restarts, peak memory %ld kB\n", delivered_, restarts_,
+                    peakMemoryKb());
+        std::fflush(stdout);
+    }
     return true;
 }
 

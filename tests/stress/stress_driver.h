@@ -79,8 +79,8 @@ public:
     long delivered() const { return delivered_; }
     int restarts() const { return restarts_; }
     int deepestNesting() const { return deepest_; }
-    const std::array<long, kKinds>& byKind() const { return byKind_; }
-    const std::map<QString, long>& byWindow() const { return byWindow_; }
+    // Events delivered, by window and kind.
+    const std::map<QString, std::array<long, kKinds>>& byWindow() const { return byWindow_; }
 
 private:
     void schedule();
@@ -136,8 +136,7 @@ private:
     // A burst of background clicks on one window, spread over the next events.
     QPointer<ui::Form> burstWindow_;
     int burstLeft_ = 0;
-    std::array<long, kKinds> byKind_{};
-    std::map<QString, long> byWindow_;
+    std::map<QString, std::array<long, kKinds>> byWindow_;
     std::deque<QString> log_;   // the latest events; the seed replays all of them
     std::vector<std::pair<QString, Invariant>> invariants_;
 };

@@ -23,16 +23,26 @@ int main(int argc, char** argv)
     std::printf("stress: seed %llu: delivered %ld of %ld events (%.1f %%), %ld attempted, %d restarts\n", seed,
                 delivered, budget, budget > 0 ? 100.0 * double(delivered) / double(budget) : 0.0, driver.attempted(),
                 driver.restarts());
-    std::printf("stress: by kind:");
-    for (int k = 0; k < stress::kKinds; ++k)
-        std::printf("%s %s %ld", k ? "," : "", stress::kindName(stress::Kind(k)), driver.byKind()[size_t(k)]);
-    std::printf("\nstress: by window:");
-    bool first = true;
-    for (const auto& [window, n] : driver.byWindow()) {
-        std::printf("%s %s %ld", first ? "" : ",", qPrintable(window), n);
-        first = false;
+    // Delivered events by kind (rows) and window (columns).
+    const auto& byWindow = driver.byWindow();
+    std::printf("stress: %-18s", "delivered");
+    for (const auto& [window, counts] : byWindow)
+        std::printf(" %9s", qPrintable(window));
+    std::printf(" %9s\n", "total");
+    for (int k = 0; k <= stress::kKinds; ++k) {
+        std::printf("stress: %-18s", k < stress::kKinds ? stress::kindName(stress::Kind(k)) : "total");
+        long row = 0;
+        for (const auto& [window, counts] : byWindow) {
+            long n = 0;
+            for (int j = 0; j < stress::kKinds; ++j)
+                if (j == k || k == stress::kKinds)
+                    n += counts[size_t(j)];
+            row += n;
+            std::printf(" %9ld", n);
+        }
+        std::printf(" %9ld\n", row);
     }
-    std::printf("\nstress: deepest nesting: %d events inside one another (limit %d)\n", driver.deepestNesting(),
+    std::printf("stress: deepest nesting: %d events inside one another (limit %d)\n", driver.deepestNesting(),
                 maxDepth);
     std::printf("stress: peak memory (VmHWM): %ld kB\n", stress::peakMemoryKb());
     if (ok && !enough)
