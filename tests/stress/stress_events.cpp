@@ -196,7 +196,9 @@ bool Driver::send(Kind k)
         if (!f || (calm_ && startsLoop(f, nullptr)))
             return false;
         burstWindow_ = f;
-        burstLeft_ = 2 + pick(6);
+        // Now and then a user hammers the background; the nesting limit cuts that short,
+        // a run without one (a large MAX_NESTING) lets the motions pile up.
+        burstLeft_ = f == fl && chance(0.03) ? 100 + pick(3000) : 2 + pick(6);
         note(QStringLiteral("[%1] burst of %2 background clicks on %3").arg(ticks_).arg(burstLeft_ + 1).arg(f->objectName()));
         return clickBackground(k, f);
     }
