@@ -8,9 +8,13 @@
 #include "core/flotation_model.h"
 #include "pressure/form1.h"
 #include "core/pressure_model.h"
+#include "ui/control.h"
+#include "ui/mouse_router.h"
 #include "core/conversions.h"
 
+#include <QPointer>
 #include <cmath>
+#include <memory>
 
 namespace stress {
 
@@ -85,6 +89,11 @@ QString flotationProblem(flotar& w)
 
 void addWindowInvariants(Driver& d)
 {
+    // Every gesture of the driver ends with the button up, whatever became of the window the
+    // drag began in: a manual drag must not outlive it.
+    d.addInvariant(QStringLiteral("drag"), [] {
+        return ui::dragInProgress() ? QStringLiteral("a drag is still going on after the button came up") : QString();
+    });
     d.addInvariant(QStringLiteral("pressure"), [] {
         for (Form1* w : live<Form1>())
             if (QString p = pressureProblem(*w); !p.isEmpty())
@@ -96,6 +105,23 @@ void addWindowInvariants(Driver& d)
             if (QString p = fallProblem(*w); !p.isEmpty())
                 return p;
         return QString();
+    });
+    // The sphere's frame is disabled while it falls: no click, key or list may change the
+    // radius of the run that is going on.
+    struct Run {
+        QPointer<principa> window;
+        double radio = 0;
+    };
+    d.addInvariant(QStringLiteral("falling spheres run"), [run = std::make_shared<Run>()]() -> QString {
+        principa* now = PROCEDIM::ventanaEnCurso();
+        if (now != run->window) {
+            run->window = now;
+            run->radio = DECLARAC::radio;
+            return {};
+        }
+        if (now && DECLARAC::radio != run->radio)
+            return QStringLiteral("the radius went from %1 to %2 during a run").arg(run->radio).arg(DECLARAC::radio);
+        return {};
     });
     d.addInvariant(QStringLiteral("flotation"), [] {
         for (flotar* w : live<flotar>())

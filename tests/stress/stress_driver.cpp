@@ -1,71 +1,87 @@
 #include "tests/stress/stress_driver.h"
 
 #include "shell/arranque.h"
-#include "shell/brantel.h"
-#include "ui/control.h"
-#include "ui/controls.h"
 #include "core/conversions.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QStyleOptionSlider>
+#include <QFile>
 #include <QTimer>
-#include <QtTest>
 #include <cstdio>
 
 namespace stress {
 
 namespace {
 
-// Deeper than this, ticks only send events that cannot start a further yielding loop.
-constexpr int kMaxDepth = 3;
+int inputDepthCount = 0;
+long inputsReceivedCount = 0;
 
-QString describe(const QWidget* w)
+bool isInput(const QEvent* e)
 {
-    if (!w)
-        return QStringLiteral("<none>");
-    return w->window()->objectName() + QLatin1Char('.') + w->objectName();
-}
-
-std::vector<ui::Form*> liveForms(bool visibleOnly)
-{
-    std::vector<ui::Form*> out;
-    for (ui::Form* f : ui::allForms())
-        if (f->alive() && (!visibleOnly || f->isVisible()))
-            out.push_back(f);
-    return out;
-}
-
-// Every control widget of a window that is shown and takes mouse events.
-std::vector<QWidget*> controlsOf(ui::Form* f)
-{
-    std::vector<QWidget*> out;
-    for (QWidget* w : f->findChildren<QWidget*>()) {
-        ui::ControlBase* c = ui::controlOf(w);
-        if (c && c->widget() == w && c->container() && c->takesMouse() && w->isVisible())
-            out.push_back(w);
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::Close:
+    case QEvent::Resize:
+        return true;
+    default:
+        return false;
     }
-    return out;
 }
-
-template <class T> std::vector<T*> ofKind(const std::vector<QWidget*>& ws)
-{
-    std::vector<T*> out;
-    for (QWidget* w : ws)
-        if (auto* t = qobject_cast<T*>(w))
-            out.push_back(t);
-    return out;
-}
-
-// Buttons whose click starts a yielding loop.
-bool startsLoop(const QWidget* w) { return w->objectName() == QLatin1String("Boton_Iniciar"); }
 
 } // namespace
 
-Driver::Driver(unsigned long long seed, long events) : rng_(seed), seed_(seed), budget_(events) {}
+const char* kindName(Kind k)
+{
+    static const char* const names[kKinds] = {
+        "click",          "right click",         "double click",     "background click", "background burst",
+        "pointer moves",  "drag",                "drag + close box", "scroll bar click", "scroll bar thumb",
+        "keys in box",    "typing into list",    "Enter in list",    "radius box edit",  "clipboard keys",
+        "menu command",   "close box",           "resize",           "launcher picture", "end of program",
+    };
+    return names[int(k)];
+}
+
+bool Application::notify(QObject* receiver, QEvent* e)
+{
+    if (!isInput(e))
+        return QApplication::notify(receiver, e);
+    // A resize counts only when a window is resized, not when the program lays out a control.
+    auto* w = qobject_cast<QWidget*>(receiver);
+    if (w && (e->type() != QEvent::Resize || w->isWindow()))
+        ++inputsReceivedCount;
+    ++inputDepthCount;
+    const bool done = QApplication::notify(receiver, e);
+    --inputDepthCount;
+    return done;
+}
+
+int Application::inputDepth() { return inputDepthCount; }
+long Application::inputsReceived() { return inputsReceivedCount; }
+
+long peakMemoryKb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+Driver::Driver(unsigned long long seed, long budget, int maxDepth)
+    : rng_(seed), seed_(seed), budget_(budget), maxDepth_(maxDepth)
+{
+}
 
 bool Driver::run()
 {
@@ -87,22 +103,29 @@ bool Driver::run()
             reply.ok = !chance(0.15);
             reply.text = chance(0.2) ? r.proposed : answers[pick(int(answers.size()))];
             note(QStringLiteral("  answer input '%1' with %2'%3'")
-                            .arg(r.title, reply.ok ? QString() : QStringLiteral("cancel "), reply.text.left(20)));
+                     .arg(r.title, reply.ok ? QString() : QStringLiteral("cancel "), reply.text.left(20)));
         } else {
             note(QStringLiteral("  close message '%1'").arg(r.text.left(40)));
         }
         return reply;
     });
 
-    while (sent_ < budget_ && !failed_) {
-        QTimer::singleShot(0, [this] { tick(); });
+    while (ticks_ < budget_ && !failed_) {
+        const long before = ticks_;
+        schedule();
         shell::startProgram();
         if (!ui::ending())
             QApplication::exec();
         // The program ended ("Salir" or the launcher's close box): start it again.
+        ++generation_;
+        burstLeft_ = 0;
         ui::unloadAllForms();
-        ++restarts_;
-        note(QStringLiteral("-- program ended; restart %1").arg(restarts_));
+        if (ticks_ == before)
+            break;   // nothing could be sent to this start: do not loop for ever
+        if (ticks_ < budget_) {
+            ++restarts_;
+            note(QStringLiteral("-- program ended; restart %1").arg(restarts_));
+        }
     }
     ui::setDialogAnswerer({});
     ui::setClockForTests({});
@@ -112,196 +135,123 @@ bool Driver::run()
     return !failed_;
 }
 
-void Driver::tick()
+void Driver::schedule()
 {
-    if (failed_ || ui::ending())
+    const int generation = generation_;
+    QTimer::singleShot(0, qApp, [this, generation] { tick(generation); });
+}
+
+void Driver::tick(int generation)
+{
+    // A tick left over from a program that has ended belongs to no run.
+    if (generation != generation_ || failed_ || ui::ending())
         return;
-    if (sent_ >= budget_) {
+    // Qt Test processes pending events between the parts of a gesture and after it: an event
+    // that comes then would cut into the gesture, which no user can do. It waits for the
+    // gesture's end or for a handler's yielding loop (which runs inside a delivered event).
+    if (!delivering_.empty() && Application::inputDepth() <= delivering_.back()) {
+        schedule();
+        return;
+    }
+    if (ticks_ >= budget_) {
         ui::End();
         return;
     }
     // The next event is scheduled first, so that events keep arriving inside the program's
     // yielding loops (a fall, a settling motion) started by this one.
-    QTimer::singleShot(0, [this] { tick(); });
+    schedule();
+    ++ticks_;
     ++depth_;
-    ++sent_;
-    act();
+    deepest_ = std::max(deepest_, depth_);
+    delivering_.push_back(Application::inputDepth());
+    const bool wasCalm = calm_;
+    calm_ = depth_ > maxDepth_;
+    const bool sent = act();
+    calm_ = wasCalm;
+    delivering_.pop_back();
     --depth_;
+    if (!sent)
+        note(QStringLiteral("[%1] nothing could be sent").arg(ticks_));
     if (!failed_ && !ui::ending())
         checkInvariants();
 }
 
-void Driver::act()
+bool Driver::act()
 {
-    const std::vector<ui::Form*> forms = liveForms(true);
-    if (forms.empty())
-        return;
-    // The launcher is always there; the simulations get most of the events.
-    std::vector<ui::Form*> simulations;
-    for (ui::Form* g : forms)
-        if (g->objectName() != QLatin1String("Brantel"))
-            simulations.push_back(g);
-    ui::Form* f = !simulations.empty() && !chance(0.15) ? simulations[size_t(pick(int(simulations.size())))]
-                                                        : forms[size_t(pick(int(forms.size())))];
-    const std::vector<QWidget*> ctls = controlsOf(f);
-    const QString where = f->objectName();
-    auto randomPoint = [this](QWidget* w) { return QPoint(pick(std::max(1, w->width())), pick(std::max(1, w->height()))); };
-    auto button = [this] { return chance(0.8) ? Qt::LeftButton : Qt::RightButton; };
-
-    if (depth_ > kMaxDepth) {
-        // Calm events only: direct clicks, bar values, close boxes; nothing that yields.
-        const int kind = pick(3);
-        if (kind == 0) {
-            auto buttons = ofKind<QAbstractButton>(ctls);
-            if (buttons.empty())
-                return;
-            QAbstractButton* b = buttons[size_t(pick(int(buttons.size())))];
-            if (startsLoop(b) || qobject_cast<QRadioButton*>(b) == nullptr && b->text() == QLatin1String("Salir")
-                && where == QLatin1String("Brantel"))
-                return;
-            note(QStringLiteral("[%1] calm click %2").arg(sent_).arg(describe(b)));
-            b->click();
-        } else if (kind == 1) {
-            auto bars = ofKind<ui::ScrollBar>(ctls);
-            if (bars.empty())
-                return;
-            ui::ScrollBar* s = bars[size_t(pick(int(bars.size())))];
-            const int v = s->minimum() + pick(s->maximum() - s->minimum() + 1);
-            note(QStringLiteral("[%1] calm value %2 = %3").arg(sent_).arg(describe(s)).arg(v));
-            s->setValue(v);
-        } else if (where != QLatin1String("Brantel") && where != QLatin1String("arranque")) {
-            note(QStringLiteral("[%1] calm close box %2").arg(sent_).arg(where));
-            f->close();
-        }
-        return;
+    // A burst goes on over the next events while its window shows.
+    if (burstLeft_ > 0) {
+        --burstLeft_;
+        if (burstWindow_ && burstWindow_->alive() && burstWindow_->isVisible()
+            && clickBackground(Kind::BackgroundBurst, burstWindow_))
+            return true;
+        burstLeft_ = 0;
     }
+    if (calm_ && chance(0.3) && endALoop())
+        return true;
+    static const std::array<double, kKinds> weights = {
+        20,   // click
+        4,    // right click
+        3,    // double click
+        6,    // background click
+        1,    // background burst
+        4,    // pointer moves
+        12,   // drag
+        0.8,  // drag + close box
+        8,    // scroll bar click
+        4,    // scroll bar thumb
+        5,    // keys in box
+        3,    // typing into list
+        2,    // Enter in list
+        3,    // radius box edit
+        1,    // clipboard keys
+        7,    // menu command
+        2,    // close box
+        2,    // resize
+        5,    // launcher picture
+        0.06, // end of program
+    };
+    std::discrete_distribution<int> kinds(weights.begin(), weights.end());
+    // A kind with nothing to act on in the windows that show gives way to another.
+    for (int attempt = 0; attempt < 12 && !failed_ && !ui::ending(); ++attempt)
+        if (send(Kind(kinds(rng_))))
+            return true;
+    return false;
+}
 
-    const int kind = pick(100);
-    if (kind < 30 && !ctls.empty()) {   // a click on a control
-        QWidget* w = ctls[size_t(pick(int(ctls.size())))];
-        // The launcher's "Salir" ends the program: rarely, so that windows live long.
-        if (where == QLatin1String("Brantel") && w->objectName() == QLatin1String("Command1") && !chance(0.1))
-            return;
-        const QPoint p = randomPoint(w);
-        const Qt::MouseButton b = button();
-        note(QStringLiteral("[%1] click %2 at %3,%4 button %5").arg(sent_).arg(describe(w)).arg(p.x()).arg(p.y()).arg(int(b)));
-        QTest::mouseClick(w, b, {}, p);
-    } else if (kind < 38) {   // a click on the bare window
-        const QPoint p = randomPoint(&f->client());
-        note(QStringLiteral("[%1] click %2 background at %3,%4").arg(sent_).arg(where).arg(p.x()).arg(p.y()));
-        QTest::mouseClick(&f->client(), button(), {}, p);
-    } else if (kind < 41 && !ctls.empty()) {
-        QWidget* w = ctls[size_t(pick(int(ctls.size())))];
-        note(QStringLiteral("[%1] double click %2").arg(sent_).arg(describe(w)));
-        QTest::mouseDClick(w, Qt::LeftButton, {}, randomPoint(w));
-    } else if (kind < 55) {   // press on a picture and drag it anywhere
-        auto pics = ofKind<ui::PictureBox>(ctls);
-        // Mostly the things meant to be dragged: the weights and the block.
-        std::vector<ui::PictureBox*> draggable;
-        for (ui::PictureBox* p : pics)
-            if (p->objectName().startsWith(QLatin1String("Pesa")) || p->objectName() == QLatin1String("solido"))
-                draggable.push_back(p);
-        if (!draggable.empty() && chance(0.8))
-            pics = draggable;
-        if (pics.empty())
-            return;
-        ui::PictureBox* src = pics[size_t(pick(int(pics.size())))];
-        const Qt::MouseButton b = button();
-        note(QStringLiteral("[%1] press %2 and drag").arg(sent_).arg(describe(src)));
-        QTest::mousePress(src, b, {}, randomPoint(src));
-        QWidget* area = &f->client();
-        QPoint p = randomPoint(area);
-        for (int i = pick(4); i >= 0; --i) {
-            p = randomPoint(area);
-            QTest::mouseMove(area, p);
-        }
-        note(QStringLiteral("    release at %1,%2").arg(p.x()).arg(p.y()));
-        QTest::mouseRelease(area, b, {}, p);
-    } else if (kind < 65) {   // keys into a text box or a list
-        std::vector<QWidget*> boxes;
-        for (QWidget* w : ctls)
-            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
-                boxes.push_back(w);
-        if (boxes.empty())
-            return;
-        QWidget* w = boxes[size_t(pick(int(boxes.size())))];
-        QWidget* target = qobject_cast<QComboBox*>(w) ? static_cast<QComboBox*>(w)->lineEdit() : w;
-        static const int keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_5, Qt::Key_9, Qt::Key_A, Qt::Key_X,
-                                   Qt::Key_Comma, Qt::Key_Period, Qt::Key_Minus, Qt::Key_Backspace, Qt::Key_Return,
-                                   Qt::Key_Up, Qt::Key_Down, Qt::Key_Delete, Qt::Key_Space, Qt::Key_E};
-        const int key = keys[pick(int(std::size(keys)))];
-        const Qt::KeyboardModifiers mods = chance(0.05) ? Qt::ControlModifier : Qt::NoModifier;
-        note(QStringLiteral("[%1] key %2 into %3").arg(sent_).arg(key, 0, 16).arg(describe(w)));
-        target->setFocus();
-        QTest::keyClick(target, Qt::Key(key), mods);
-    } else if (kind < 80) {   // scroll bars: arrows, track, thumb
-        auto bars = ofKind<ui::ScrollBar>(ctls);
-        if (bars.empty())
-            return;
-        ui::ScrollBar* s = bars[size_t(pick(int(bars.size())))];
-        QStyleOptionSlider opt;
-        opt.initFrom(s);
-        opt.orientation = s->orientation();
-        opt.minimum = s->minimum();
-        opt.maximum = s->maximum();
-        opt.sliderPosition = s->sliderPosition();
-        opt.sliderValue = s->value();
-        opt.singleStep = s->singleStep();
-        opt.pageStep = s->pageStep();
-        const QRect thumb = s->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, s);
-        if (chance(0.4) && thumb.isValid()) {
-            note(QStringLiteral("[%1] drag thumb of %2").arg(sent_).arg(describe(s)));
-            QTest::mousePress(s, Qt::LeftButton, {}, thumb.center());
-            for (int i = pick(4); i >= 0; --i)
-                QTest::mouseMove(s, randomPoint(s));
-            QTest::mouseRelease(s, Qt::LeftButton, {}, randomPoint(s));
-        } else {
-            const QPoint p = randomPoint(s);
-            note(QStringLiteral("[%1] click %2 at %3,%4").arg(sent_).arg(describe(s)).arg(p.x()).arg(p.y()));
-            QTest::mouseClick(s, Qt::LeftButton, {}, p);
-        }
-    } else if (kind < 93) {   // a menu command
-        std::vector<QAction*> actions;
-        for (QAction* a : f->findChildren<QAction*>())
-            if (!a->objectName().isEmpty() && !a->menu() && !a->isSeparator())
-                actions.push_back(a);
-        if (actions.empty())
-            return;
-        QAction* a = actions[size_t(pick(int(actions.size())))];
-        // The launcher's way out ends the program: rarely.
-        if (where == QLatin1String("Brantel") && a->objectName() == QLatin1String("menu_salir") && !chance(0.1))
-            return;
-        note(QStringLiteral("[%1] menu %2.%3").arg(sent_).arg(where, a->objectName()));
-        a->trigger();
-    } else if (kind < 98) {   // the close box
-        if (where == QLatin1String("Brantel") && !chance(0.05))
-            return;
-        note(QStringLiteral("[%1] close box %2").arg(sent_).arg(where));
-        f->close();
-    } else {   // a launcher picture from wherever the user is
-        Brantel* b = nullptr;
-        for (ui::Form* g : liveForms(true))
-            if ((b = qobject_cast<Brantel*>(g)))
-                break;
-        if (!b)
-            return;
-        QWidget* pics[] = {b->Picture1, b->Picture2, b->Picture3};
-        QWidget* w = pics[pick(3)];
-        note(QStringLiteral("[%1] launcher %2").arg(sent_).arg(w->objectName()));
-        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(10, 10));
+bool Driver::count(Kind k, const QString& window, long before)
+{
+    if (Application::inputsReceived() == before) {
+        note(QStringLiteral("    (not received)"));
+        return false;
     }
+    ++delivered_;
+    ++byWindow_[window][size_t(k)];
+    // A long run shows how far it got and whether memory keeps growing.
+    if (budget_ >= 50000 && delivered_ % (budget_ / 10) == 0) {
+        std::printf("stress: %ld events delivered, %d restarts, peak memory %ld kB\n", delivered_, restarts_,
+                    peakMemoryKb());
+        std::fflush(stdout);
+    }
+    return true;
 }
 
 void Driver::note(const QString& line)
 {
-    log_.push_back(line);
+    // Each line says how deep inside one another its event came.
+    log_.push_back(QStringLiteral("%1 %2").arg(depth_, 2).arg(line));
     if (log_.size() > 2000)
         log_.pop_front();
 }
 
 bool Driver::checkInvariants()
 {
+    // A soak run may look past a fault that is known and being repaired:
+    // BRANTEL_STRESS_SKIP="name,name" leaves those invariants out.
+    static const QStringList skipped =
+        qEnvironmentVariable("BRANTEL_STRESS_SKIP").split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const auto& [name, check] : invariants_) {
+        if (skipped.contains(name))
+            continue;
         const QString problem = check();
         if (!problem.isEmpty()) {
             fail(name + QStringLiteral(": ") + problem);
@@ -314,7 +264,7 @@ bool Driver::checkInvariants()
 void Driver::fail(const QString& what)
 {
     failed_ = true;
-    std::fprintf(stderr, "stress: invariant failed after event %ld (seed %llu): %s\n", sent_, seed_, qPrintable(what));
+    std::fprintf(stderr, "stress: invariant failed after event %ld (seed %llu): %s\n", ticks_, seed_, qPrintable(what));
     std::fprintf(stderr, "stress: the last events that led there (the seed replays them all):\n");
     for (const QString& line : log_)
         std::fprintf(stderr, "  %s\n", qPrintable(line));

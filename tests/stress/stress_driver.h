@@ -1,51 +1,150 @@
-// A seeded driver that starts the real program and sends it random real input events,
-// checking after each one that the windows' state still holds together.
+// A seeded driver that starts the real program and sends it random pointer and key input
+// through its windows, as a window system does, checking after each event that the
+// windows' state still holds together.
 #pragma once
 
+#include <QApplication>
+#include <QPointer>
 #include <QString>
-#include <QStringList>
+#include <array>
 #include <deque>
 #include <functional>
+#include <map>
 #include <random>
 #include <vector>
+
+class QWidget;
+namespace ui {
+class Form;
+class ScrollBar;
+}
 
 namespace stress {
 
 // Returns an empty text when the invariant holds, else what is wrong.
 using Invariant = std::function<QString()>;
 
+// What the driver does, one kind per thing a user does.
+enum class Kind {
+    Click,
+    RightClick,
+    DoubleClick,
+    BackgroundClick,
+    BackgroundBurst,
+    PointerMoves,
+    Drag,
+    DragThenCloseBox,
+    ScrollBarClick,
+    ScrollBarThumb,
+    TypeInTextBox,
+    TypeInList,
+    EnterInList,
+    RadiusBoxEdit,
+    Clipboard,
+    Menu,
+    CloseBox,
+    Resize,
+    LauncherPicture,
+    EndProgram,
+    Count
+};
+constexpr int kKinds = int(Kind::Count);
+const char* kindName(Kind k);
+
+// The application of a stress run: it knows when an input event is being handed to a
+// widget, so that the driver can tell a handler's yielding loop (where new events belong)
+// from Qt Test's own event processing between the parts of a gesture.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* e) override;
+    // How many input events are being delivered, one inside the other.
+    static int inputDepth();
+    // Input events that reached a widget (or a window's close and resize).
+    static long inputsReceived();
+};
+
 class Driver {
 public:
-    Driver(unsigned long long seed, long events);
-    // Runs the program until the number of events has been sent; false on a failed invariant
+    // `budget` events are attempted; deeper than `maxDepth` events inside one another, only
+    // events that cannot start a further yielding loop are sent.
+    Driver(unsigned long long seed, long budget, int maxDepth = 8);
+    // Runs the program until the budget has been used; false on a failed invariant
     // (the seed and the events that led there are printed).
     bool run();
 
     void addInvariant(QString name, Invariant check) { invariants_.push_back({std::move(name), std::move(check)}); }
-    long eventsSent() const { return sent_; }
+    long budget() const { return budget_; }
+    long attempted() const { return ticks_; }
+    long delivered() const { return delivered_; }
     int restarts() const { return restarts_; }
+    int deepestNesting() const { return deepest_; }
+    // Events delivered, by window and kind.
+    const std::map<QString, std::array<long, kKinds>>& byWindow() const { return byWindow_; }
 
 private:
-    void tick();
-    void act();
+    void schedule();
+    void tick(int generation);
+    bool act();
     bool checkInvariants();
     void fail(const QString& what);
+    void note(const QString& line);
     int pick(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
+    template <class T> T* any(const std::vector<T*>& v) { return v.empty() ? nullptr : v[size_t(pick(int(v.size())))]; }
+
+    // Counts an event that the program received: `before` is inputsReceived() before it.
+    bool count(Kind k, const QString& window, long before);
+
+    // The event kinds (stress_events.cpp). Each returns true once it delivered its event.
+    bool send(Kind k);
+    ui::Form* someWindow();
+    QPoint somePoint(QWidget* w);
+    QPoint bareSpot(ui::Form* f);
+    bool clickControl(Kind k, ui::Form* f, QWidget* target, Qt::MouseButton b);
+    bool clickBackground(Kind k, ui::Form* f);
+    bool clickAt(Kind k, ui::Form* f, QWidget* w, QPoint p, Qt::MouseButton b);
+    bool doubleClick(ui::Form* f);
+    bool pointerMoves(ui::Form* f);
+    bool dragPicture(Kind k, ui::Form* f, QWidget* source);
+    bool scrollBarClick(ui::Form* f, ui::ScrollBar* bar);
+    bool scrollBarThumb(ui::Form* f);
+    bool typeInto(Kind k, ui::Form* f, QWidget* box);
+    bool menuCommand(Kind k, ui::Form* f, const QString& only = {});
+    bool closeBox(Kind k, ui::Form* f);
+    bool resize(ui::Form* f);
+    bool launcherPicture();
+    bool endProgram();
+    // Near the nesting limit: an event that ends a running fall or settling motion.
+    bool endALoop();
+    bool startsLoop(const ui::Form* f, const QWidget* target) const;
 
     std::mt19937_64 rng_;
     unsigned long long seed_;
     long budget_;
-    long sent_ = 0;
+    int maxDepth_;
+    long ticks_ = 0;
+    long delivered_ = 0;
     int restarts_ = 0;
     int depth_ = 0;
+    int deepest_ = 0;
+    int generation_ = 0;
+    bool calm_ = false;   // no event may start a further yielding loop
     bool failed_ = false;
-    void note(const QString& line);
-    std::deque<QString> log_;   // the latest events; the seed reproduces all of them
+    // Input depth at the start of each event the driver is delivering.
+    std::vector<int> delivering_;
+    // A burst of background clicks on one window, spread over the next events.
+    QPointer<ui::Form> burstWindow_;
+    int burstLeft_ = 0;
+    std::map<QString, std::array<long, kKinds>> byWindow_;
+    std::deque<QString> log_;   // the latest events; the seed replays all of them
     std::vector<std::pair<QString, Invariant>> invariants_;
 };
 
 // Invariants of every window (defined beside the driver).
 void addWindowInvariants(Driver& d);
+
+// Peak resident memory of this process in kB (VmHWM), or -1 where unknown.
+long peakMemoryKb();
 
 } // namespace stress

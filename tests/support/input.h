@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QStyleHints>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QWidget>
 #include <QWindow>
 #include <QtTest>
@@ -64,6 +67,22 @@ inline void drag(QWidget* from, QPoint grab, QWidget* to, QPoint at, Qt::MouseBu
     release(to, at, b);
 }
 
+// Where a part of a scroll bar (an arrow, the track, the thumb) lies, in its own pixels.
+inline QRect scrollBarPart(QScrollBar* bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = bar->sliderPosition();
+    opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, bar);
+}
+
 // Keys go to the window that holds `w`, and there to whatever has the focus.
 inline void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(windowOf(w), k, m); }
 // Each character pressed and let go in turn (the test library has no text overload for a window).
@@ -82,6 +101,14 @@ inline void focus(QWidget* w)
     w->setFocus(Qt::OtherFocusReason);
 }
 
+// The title-bar close box: the window system asks the window to close. QWindow::close()
+// hands the request to the platform window, which raises the same spontaneous close event
+// as a window manager's delete request; QWidget::close() would skip the window system.
+inline void closeBox(QWidget* w) { windowOf(w)->close(); }
+
+// The window manager resizes the window from its frame.
+inline void resizeWindow(QWidget* w, QSize size) { w->window()->resize(size); }
+
 // Text an input method commits (a dead key then a letter), sent to the focus object as the
 // platform's input context sends it.
 inline void commit(const QString& text)
@@ -93,8 +120,5 @@ inline void commit(const QString& text)
     ev.setCommitString(text);
     QCoreApplication::sendEvent(target, &ev);
 }
-
-// The title-bar close box: the window system asks the window to close.
-inline void closeBox(QWidget* w) { windowOf(w)->close(); }
 
 } // namespace input
