@@ -5,6 +5,7 @@
 #include "ui/runtime.h"
 
 #include <QIcon>
+#include <QPointer>
 
 arranque::arranque()
     : ui::Form(QStringLiteral("arranque"), QStringLiteral("Brantel // Grupo Cormund"), 7305, 6090)
@@ -36,9 +37,11 @@ void arranque::Form_Load()
     DECLARAC::colorPulsado = ui::RGB(100, 100, 100);
     Show();
     const double start = ui::clockSeconds();
+    QPointer<arranque> self(this);
     do {
         ui::DoEvents();
-        if (!alive())
+        // The program ended inside the wait (its close box only ends the wait).
+        if (!self || !alive())
             return;
     } while (!(ui::clockSeconds() > start + 3 || clicado));
     Hide();

@@ -61,7 +61,12 @@ inline void drag(QWidget* from, QPoint grab, QWidget* to, QPoint at, Qt::MouseBu
 
 // Keys go to the window that holds `w`, and there to whatever has the focus.
 inline void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(windowOf(w), k, m); }
-inline void keys(QWidget* w, const QString& text) { QTest::keyClicks(windowOf(w), text); }
+// Qt Test types text into a window one character at a time (it has no keyClicks for one).
+inline void keys(QWidget* w, const QString& text)
+{
+    for (QChar c : text)
+        QTest::keyClick(windowOf(w), c.toLatin1());
+}
 
 // Gives `w` the keyboard focus, as a click or Tab would.
 inline void focus(QWidget* w)
