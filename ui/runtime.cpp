@@ -3,13 +3,13 @@
 #include "ui/control.h"
 #include "ui/conversions.h"
 #include "ui/form.h"
+#include "ui/shared_palettes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QPalette>
 #include <QStyle>
-#include <QStyleFactory>
 #include <cmath>
 
 namespace ui {
@@ -84,8 +84,8 @@ QFont msSansSerif(double points, bool bold)
 
 void applyApplicationLook()
 {
-    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (!qobject_cast<SharedPaletteStyle*>(QApplication::style()))
+        QApplication::setStyle(new SharedPaletteStyle);
     QPalette p = QApplication::palette();
     const QColor face = toQColor(kButtonFace);
     p.setColor(QPalette::Window, face);
