@@ -5,15 +5,19 @@
 //   - run loop: a whole 115,000-step liquid run in the shown window at the fastest speed,
 //     against the same steps of the model alone;
 //   - idle: CPU use over 10 s with every window open and nothing running;
-//   - soak: peak memory of the stress run after 100,000 events against after 1,000.
+//   - soak: peak memory of the stress run after 100,000 events against after 1,000;
+//   - reload: heap in use after 10,000 openings and close-box closings of each simulation
+//     window against after 100.
 //
 //   brantel_compare [RUNS] [STRESS_RUN]
-// The same executable is started again in a role ("bare", "brantel", "idle") for each run.
+// The same executable is started again in a role ("bare", "brantel", "idle", "reload WINDOW")
+// for each run.
 #include "falling_spheres/declarac.h"
 #include "core/fall_model.h"
 #include "falling_spheres/principa.h"
 #include "flotation/flotar.h"
 #include "pressure/form1.h"
+#include "ui/form.h"
 #include "shell/arranque.h"
 #include "shell/brantel.h"
 #include "ui/dialogs.h"
@@ -22,6 +26,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +36,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 #include <vector>
 
@@ -64,6 +70,36 @@ private:
     QString window_;
 };
 
+// Heap in use, in KiB, with freed memory handed back first so that only what is held counts.
+long heapKb()
+{
+    malloc_trim(0);
+    return long(mallinfo2().uordblks / 1024);
+}
+
+// Opens a window as the launcher does and closes it by its close box, `times` times.
+template <class F> void reload(int times)
+{
+    for (int i = 0; i < times; ++i) {
+        F& f = ui::instance<F>();
+        f.Show();
+        QCoreApplication::processEvents();
+        f.windowHandle()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+// Prints the heap after 100 reloads of one window, then after 10,000.
+template <class F> void reloadRole()
+{
+    reload<F>(100);
+    const long small = heapKb();
+    reload<F>(10000 - 100);
+    std::printf("%ld %ld\n", small, heapKb());
+    std::fflush(stdout);
+}
+
 int runRole(const std::string& role, int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -77,6 +113,17 @@ int runRole(const std::string& role, int argc, char** argv)
         return app.exec();
     }
     ui::applyApplicationLook();
+    if (role == "reload") {
+        ui::setDialogAnswerer([](const ui::DialogRequest&) { return ui::DialogReply{}; });
+        const std::string window = argc >= 3 ? argv[2] : "";
+        if (window == "principa")
+            reloadRole<principa>();
+        else if (window == "flotar")
+            reloadRole<flotar>();
+        else if (window == "Form1")
+            reloadRole<Form1>();
+        return 0;
+    }
     if (role == "brantel") {
         FirstPaint probe(QStringLiteral("arranque"));
         app.installEventFilter(&probe);
@@ -116,7 +163,7 @@ struct Sample {
     std::string out;
 };
 
-Sample spawn(const char* self, const char* role)
+Sample spawn(const char* self, const char* role, const char* arg = nullptr)
 {
     int pipefd[2];
     if (pipe(pipefd) != 0)
@@ -126,7 +173,7 @@ Sample spawn(const char* self, const char* role)
     if (pid == 0) {
         dup2(pipefd[1], STDOUT_FILENO);
         close(pipefd[0]);
-        execl(self, self, role, static_cast<char*>(nullptr));
+        execl(self, self, role, arg, static_cast<char*>(nullptr));
         std::_Exit(127);
     }
     close(pipefd[1]);
@@ -203,7 +250,7 @@ long peakMemoryKb(const char* program, const char* events)
 int main(int argc, char** argv)
 {
     if (argc >= 2 && (std::string(argv[1]) == "bare" || std::string(argv[1]) == "brantel"
-                      || std::string(argv[1]) == "idle"))
+                      || std::string(argv[1]) == "idle" || std::string(argv[1]) == "reload"))
         return runRole(argv[1], argc, argv);
 
     const int runs = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 15;
@@ -245,6 +292,14 @@ int main(int argc, char** argv)
     const Sample idle = spawn(argv[0], "idle");
     std::printf("%-28s %12s %12.2f %8s %8s\n", "idle CPU, all windows (%)", "-", std::atof(idle.out.c_str()), "-",
                 "< 1");
+
+    for (const char* window : {"principa", "flotar", "Form1"}) {
+        long small = 0, large = 0;
+        std::sscanf(spawn(argv[0], "reload", window).out.c_str(), "%ld %ld", &small, &large);
+        const std::string measure = std::string("reload heap KiB, ") + window;
+        std::printf("%-28s %12ld %12ld %8.2f %8s\n", measure.c_str(), small, large,
+                    double(large) / double(small), "+<1024");
+    }
 
     if (argc >= 3) {
         // After 1,000 events not every window has been opened yet; 10,000 shows the plateau.

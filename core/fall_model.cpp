@@ -178,4 +178,13 @@ void retardar(long pasadas)
         vueltas(n);
 }
 
+bool tieneMasa(double radio, double densidad)
+{
+    if (radio == 0)
+        return true;
+    const ModeloAire aire(radio, densidad, true, 0);
+    const ModeloLiquido liquido(radio, densidad, 0);
+    return std::isnormal(aire.masa) && std::isnormal(liquido.masa);
+}
+
 } // namespace caida

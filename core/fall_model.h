@@ -117,6 +117,11 @@ std::string textoVelocidadFinal(ui::Currency velocidad, bool liquido);
 std::optional<double> subirRadio(double radio, bool liquido, bool fino = true);
 std::optional<double> bajarRadio(double radio, bool liquido, bool espuma, bool fino = true);
 
+// True when a sphere of this radius (cm) and material density (g/cm³) has a mass in both
+// falls. A radius so small that its volume underflows would fall with no mass at all (or a
+// mass too small to divide by). 0, the radius of no sphere, is the run's to refuse.
+bool tieneMasa(double radio, double densidad);
+
 // The radius as the radius box shows it: up to 15 significant digits and always a decimal
 // point, so that Val reads it back unchanged whatever the user's locale.
 std::string textoRadio(double radio);

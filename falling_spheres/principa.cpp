@@ -11,6 +11,8 @@
 
 #include <QIcon>
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -25,6 +27,11 @@ constexpr Material kMateriales[6] = {
     {"Plomo (dens: 11.3)", 11.3}, {"Acero (dens: 7.8)", 7.8},   {"Piedra (dens: 2.5)", 2.5},
     {"Hielo (dens: 0.92)", 0.92}, {"Madera (dens: 0.8)", 0.8}, {"Espuma Plast(dens: 0.02)", 0.02},
 };
+
+constexpr double kMaterialMasLiviano =
+    std::min_element(std::begin(kMateriales), std::end(kMateriales), [](const Material& a, const Material& b) {
+        return a.densidad < b.densidad;
+    })->densidad;
 
 // Picture boxes have a one-pixel border: their inner area is 15 twips smaller on each side.
 ui::PictureBox* cuadro(ui::Container* c, const QString& name, double left, double top, double width,
@@ -348,7 +355,8 @@ void principa::Caja_radio_Change()
 {
     const double copia = DECLARAC::radio;
     const double x = ui::Val(Caja_radio->Text().toStdString());
-    if (!(x >= 0 && x <= 10)) {
+    // Out of range, or too small for a sphere of the lightest material to have a mass.
+    if (!(x >= 0 && x <= 10) || !caida::tieneMasa(x, kMaterialMasLiviano)) {
         ui::MsgBox(kFueraDeRango, ui::vbExclamation);
         DECLARAC::radio = copia;
         escribirRadio(copia);

@@ -230,23 +230,30 @@ void flotar::IniciarMovimiento() { comienzo(); }
 void flotar::comienzo()
 {
     enMovimiento = 1;
-    const double masa = flotacion::masa(densidadCuerpo, lado);
+    masaEnMovimiento_ = flotacion::masa(densidadCuerpo, lado);
+    // Deep enough already: the running motion goes on from the current state with the flag
+    // set again and the mass just taken, which is what a new motion would do.
+    if (movimientos_ >= kMovimientosAnidados)
+        return;
     QPointer<flotar> self(this);
+    ++movimientos_;
     for (;;) {
         ui::DoEvents();
         // Closed by its close box or the program is ending: the window is left alone.
         if (!self || !alive())
-            return;
+            break;
         if (enMovimiento == 0)
-            return;
+            break;
         const flotacion::Fin fin =
-            flotacion::paso(yCuerpo, velocidadCuerpo, masa, densidadLiq, densidadSup, lado, gravedad);
+            flotacion::paso(yCuerpo, velocidadCuerpo, masaEnMovimiento_, densidadLiq, densidadSup, lado, gravedad);
         if (fin == flotacion::Fin::Fondo)
-            return;
+            break;
         solido->setTop(static_cast<float>(yCuerpo));
         if (fin == flotacion::Fin::Techo)
-            return;
+            break;
     }
+    if (self)
+        --movimientos_;
 }
 
 void flotar::solido_MouseDown(int, int, float, float Y)

@@ -56,7 +56,14 @@ public:
     void cambio();
     // Moves the block step by step under its weight, the buoyancy and the drag, yielding
     // once per step, until the flag is cleared or the block reaches the bottom or the top.
+    // A call from inside a running motion (a click handled in its yield) nests a motion of
+    // its own, up to kMovimientosAnidados deep; past that it restarts the innermost motion
+    // from where the block is and returns at once, so that no number of clicks can exhaust
+    // the stack and the block keeps its pace.
     void comienzo();
+    static constexpr int kMovimientosAnidados = 8;
+    // How many motions are running, nested in one another.
+    int movimientosEnCurso() const { return movimientos_; }
     void IniciarMovimiento();
     void LeerDensidadCuerpo();
     // Lets the liquid's level follow the block and writes the values on the window.
@@ -66,6 +73,9 @@ protected:
     void Form_Load() override;
 
 private:
+    int movimientos_ = 0;
+    double masaEnMovimiento_ = 0;   // the block's mass, taken when a motion starts or restarts
+
     void HScroll1_Change();
     void HScroll2_Change();
     void HScroll3_Change();

@@ -4,15 +4,19 @@
 #include "common/declarac.h"
 #include "ui/runtime.h"
 
+#include <QPointer>
+
 void arranque::Form_Load()
 {
     clicado = false;
     DECLARAC::colorPulsado = ui::RGB(100, 100, 100);
     Show();
     const double start = ui::clockSeconds();
+    QPointer<arranque> self(this);
     do {
         ui::DoEvents();
-        if (!alive())
+        // The program ended inside the wait (its close box only ends the wait).
+        if (!self || !alive())
             return;
     } while (!(ui::clockSeconds() > start + 3 || clicado));
     Hide();

@@ -3,6 +3,7 @@
 #include "core/conversions.h"
 #include "ui/form.h"
 #include "ui/mouse_router.h"
+#include "ui/shared_palettes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -109,8 +110,8 @@ QFont msSansSerif(double points, bool bold)
 
 void applyApplicationLook()
 {
-    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (!qobject_cast<SharedPaletteStyle*>(QApplication::style()))
+        QApplication::setStyle(new SharedPaletteStyle);
     QPalette p = QApplication::palette();
     const QColor face = toQColor(kButtonFace);
     p.setColor(QPalette::Window, face);

@@ -288,3 +288,13 @@ TEST(Radio, BoxTextReadsBackInEveryLocale)
 }
 
 } // namespace
+
+TEST(Radio, OnlyARadiusWithAMassInBothFallsIsASphere)
+{
+    EXPECT_TRUE(caida::tieneMasa(0, 0.02));   // no sphere: the run refuses it
+    EXPECT_TRUE(caida::tieneMasa(0.01, 0.02));
+    EXPECT_TRUE(caida::tieneMasa(1e-100, 0.02));
+    EXPECT_FALSE(caida::tieneMasa(1e-103, 0.02));   // the mass in kg is below every normal double
+    EXPECT_FALSE(caida::tieneMasa(1e-111, 11.3));   // the volume itself underflows to 0
+}
+

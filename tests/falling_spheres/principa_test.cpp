@@ -415,6 +415,40 @@ private slots:
         QCOMPARE(mensajes(kFueraDeRango), avisos);
     }
 
+    void radiusTooSmallToHaveAMassIsRefusedAtTheBox()
+    {
+        for (char sep : {'.', ','}) {
+            ui::setDecimalSeparator(sep);
+            dialogs.clear();
+            // "0." and 110 zeros pass as 0; the 1 after them makes a radius whose volume is no
+            // number at all.
+            principa& w = abrir();
+            input::focus(w.Caja_radio);
+            input::key(w.Caja_radio, Qt::Key_End);
+            input::key(w.Caja_radio, Qt::Key_Backspace);
+            input::keys(w.Caja_radio, QStringLiteral("0.") + QString(110, QLatin1Char('0')));
+            QCOMPARE(DECLARAC::radio, 0.0);
+            QCOMPARE(dialogs.size(), 0);
+            input::keys(w.Caja_radio, QStringLiteral("1"));
+            QCOMPARE(mensajes(kFueraDeRango), 1);
+            QCOMPARE(DECLARAC::radio, 0.0);
+            QCOMPARE(w.Caja_radio->Text(), QStringLiteral("0"));
+            // The run is refused for want of a radius, as for any radius 0, instead of ending
+            // silently after no step.
+            iniciar(w);
+            QCOMPARE(mensajes(QStringLiteral("Valor de Radio fuera de rango")), 1);
+            QCOMPARE(DECLARAC::color_graf, std::int16_t(0));
+
+            // A small radius that still has a mass is taken.
+            input::key(w.Caja_radio, Qt::Key_Backspace);
+            input::keys(w.Caja_radio, QStringLiteral("0.01"));
+            QCOMPARE(DECLARAC::radio, 0.01);
+            QCOMPARE(mensajes(kFueraDeRango), 1);
+            ui::unloadAllForms();
+            DECLARAC::color_graf = 0;
+        }
+    }
+
     void spinButtonsStepTheRadiusAndRestoreTheirArrow()
     {
         principa& w = abrir();

@@ -98,6 +98,21 @@ double dragTo(flotar& f, double top, double grab = 0)
 
 const double kStartTop = 49.275756;
 
+// A click on the window's background delivered through its window as the window system
+// delivers it, without the pass of the event loop that Qt Test adds after each event: a
+// burst of these lands within one pass of a motion.
+void clickWithinPass(flotar& f)
+{
+    static int stamp = 1 << 24;   // far from Qt Test's own, and apart: never a double click
+    QWindow* win = input::windowOf(&f.client());
+    const QPointF local = input::inWindow(&f.client(), QPoint(5, 5));
+    const QPointF global = win->mapToGlobal(local);
+    qt_handleMouseEvent(win, local, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, {},
+                        stamp += 1000);
+    qt_handleMouseEvent(win, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease, {},
+                        stamp += 1000);
+}
+
 } // namespace
 
 class FlotarTest : public QObject {
@@ -289,6 +304,87 @@ private slots:
                        [] {}, [] {}, [] {}});
         clickBackground(f);
         QVERIFY(nested && innerReturned && !passes.finished());
+    }
+
+    // The Tops of a block let go at Top 10 above the liquid, one per pass of its motion, with
+    // `burst(i)` clicks on the background at pass i; the motion is stopped after the last.
+    std::vector<double> fallingBlock(int passes, const std::function<int(int)>& burst, int* deepest = nullptr)
+    {
+        flotar& f = open();
+        f.yCuerpo = 10;
+        f.velocidadCuerpo = 0;
+        f.solido->setTop(10);
+        std::vector<double> tops;
+        bool stopped = false;   // bursts still under way in outer passes end with the motion
+        Actions actions;
+        for (int i = 0; i < passes; ++i)
+            actions.push_back([&, i] {
+                tops.push_back(f.solido->Top());
+                if (deepest)
+                    *deepest = std::max(*deepest, f.movimientosEnCurso());
+                for (int k = burst(i); k > 0 && !stopped; --k)
+                    clickWithinPass(f);
+            });
+        actions.push_back([&] {
+            stopped = true;
+            f.enMovimiento = 0;
+        });
+        Passes run(actions);
+        clickWithinPass(f);
+        const bool finished = run.finished();
+        const bool unwound = f.movimientosEnCurso() == 0;
+        ui::unloadAllForms();
+        if (!finished || !unwound)
+            return {};
+        return tops;
+    }
+
+    void burstsOfClicksKeepThePaceAndTheRestingPlace()
+    {
+        const int passes = 700;
+        const std::vector<double> alone = fallingBlock(passes, [](int) { return 0; });
+        QCOMPARE(int(alone.size()), passes);
+        QVERIFY(std::abs(alone.front() - 10) < 1e-6 && alone[1] > alone[0]);
+        QVERIFY(std::abs(alone.back() - kStartTop) < 0.5);   // fallen in and nearly settled
+
+        // About 3,500 clicks, from one to ten a pass: far more than the stack could hold as
+        // nested motions.
+        int deepest = 0;
+        const std::vector<double> clicked = fallingBlock(passes, [](int i) { return 1 + i % 10; }, &deepest);
+        QCOMPARE(int(clicked.size()), passes);
+        QVERIFY(deepest <= flotar::kMovimientosAnidados);
+        // Each nested start waits one pass before its first step; past the last nesting the
+        // clicks take no pass at all, so the block moves as it would alone, a few passes late.
+        const int late = flotar::kMovimientosAnidados - 1;
+        for (int i = 0; i + late < passes; ++i)
+            QCOMPARE(clicked[std::size_t(i + late)], alone[std::size_t(i)]);
+        for (int i = 0; i <= late; ++i)
+            QCOMPARE(clicked[std::size_t(i)], alone[0]);
+    }
+
+    void clicksWhileTheBlockSitsStillLeaveItThere()
+    {
+        // The start densities: the motion never ends by itself, whatever the clicks.
+        flotar& f = open();
+        int deepest = 0;
+        double drift = 0;
+        bool stopped = false;
+        Actions actions(400, [&] {
+            deepest = std::max(deepest, f.movimientosEnCurso());
+            drift = std::max(drift, std::abs(f.solido->Top() - kStartTop));
+            for (int k = 0; k < 8 && !stopped; ++k)
+                clickWithinPass(f);
+        });
+        actions.push_back([&] {   // the block bar ends them all
+            stopped = true;
+            clickArrow(f.HScroll1, true);
+        });
+        Passes run(actions);
+        clickWithinPass(f);
+        QVERIFY(run.finished());
+        QCOMPARE(deepest, flotar::kMovimientosAnidados);
+        QCOMPARE(f.movimientosEnCurso(), 0);
+        QVERIFY(drift < 1e-5);
     }
 
     void salirHidesWhileTheMotionGoesOn()
