@@ -218,7 +218,7 @@ std::pair<double, long> windowRun()
 // The same steps of the model alone.
 double modelRun(long steps)
 {
-    const ui::Currency agua = *ui::CCur(0.01);
+    const classic::Currency agua = *classic::CCur(0.01);
     caida::ModeloLiquido m(0.02, 0.8, 20);
     const long long t0 = monotonicNs();
     for (long i = 0; i < steps && m.sigue(); ++i)

@@ -38,7 +38,7 @@ BENCHMARK(BM_PasoAire);
 
 void BM_PasoLiquido(benchmark::State& state)
 {
-    const ui::Currency agua = *ui::CCur(0.01);
+    const classic::Currency agua = *classic::CCur(0.01);
     caida::ModeloLiquido m(0.02, 0.8, 20);
     for (auto _ : state) {
         benchmark::DoNotOptimize(m.paso(1, agua));

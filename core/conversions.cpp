@@ -1,4 +1,4 @@
-// Number <-> text conversions of the forms runtime, rebuilt on locale-independent
+// The classic number <-> text conversions, rebuilt on locale-independent
 // std::to_chars / std::from_chars so that nothing here depends on the C library's locale.
 
 #include "core/conversions.h"
@@ -13,7 +13,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace ui {
+namespace classic {
 
 namespace {
 
@@ -492,4 +492,4 @@ std::optional<Currency> CCur(double value)
     return Currency::fromTicks(static_cast<std::int64_t>(whole));
 }
 
-} // namespace ui
+} // namespace classic

@@ -1,5 +1,5 @@
-// Number <-> text conversions and the fixed-point currency type of the forms runtime.
-// Plain C++ (no Qt): the windows format every number they show through these.
+// The classic number <-> text conversions (Val, CStr, Str, Format, CCur) and the fixed-point
+// currency type. Plain C++ (no Qt): the windows format every number they show through these.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace classic {
 
 // The decimal separator of the user's locale, used by CStr, CDbl and Format. The program
 // sets it from the user's locale at start-up; tests set it themselves.
@@ -83,4 +83,4 @@ private:
 // neighbour. Empty when the value is not finite or lies outside the type's range.
 std::optional<Currency> CCur(double value);
 
-} // namespace ui
+} // namespace classic

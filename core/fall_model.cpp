@@ -11,9 +11,9 @@ namespace {
 // The end of every step, whatever the medium: the velocity takes the acceleration and is
 // rounded to the currency type, then the position moves with the rounded velocity; every
 // 20th step above the ground is a sample.
-Paso avanzar(double& tiempo, ui::Currency& velocidad, double& y, int& k, double dt, double v, double a)
+Paso avanzar(double& tiempo, classic::Currency& velocidad, double& y, int& k, double dt, double v, double a)
 {
-    const std::optional<ui::Currency> nueva = ui::CCur(v + a * dt);
+    const std::optional<classic::Currency> nueva = classic::CCur(v + a * dt);
     if (!nueva)
         return Paso::Desborde;
     tiempo = tiempo + dt;
@@ -62,7 +62,7 @@ ModeloLiquido::ModeloLiquido(double radio_, double densidad, int inicio) : radio
     y = inicio;
 }
 
-Paso ModeloLiquido::paso(double densLiquido, ui::Currency viscosidad)
+Paso ModeloLiquido::paso(double densLiquido, classic::Currency viscosidad)
 {
     const double v = velocidad.toDouble();
     const double resistencia = (((6 * pi()) * viscosidad.toDouble()) * radio) * v;
@@ -76,7 +76,7 @@ Paso ModeloLiquido::paso(double densLiquido, ui::Currency viscosidad)
 
 double tiempoRedondeado(double tiempo) { return std::floor((tiempo + 0.05) * 10) / 10; }
 
-double velocidadRedondeada(ui::Currency velocidad)
+double velocidadRedondeada(classic::Currency velocidad)
 {
     // Int((v + 0.05) × 10) counted in whole units is floor((ticks + 500) / 1000); worked out
     // in 128 bits it cannot overflow, whatever velocity a run left behind.
@@ -89,12 +89,12 @@ double velocidadRedondeada(ui::Currency velocidad)
 
 std::string textoTiempoFinal(double tiempo)
 {
-    return "Tiempo final " + ui::Str(tiempoRedondeado(tiempo)) + " (S)";
+    return "Tiempo final " + classic::Str(tiempoRedondeado(tiempo)) + " (S)";
 }
 
-std::string textoVelocidadFinal(ui::Currency velocidad, bool liquido)
+std::string textoVelocidadFinal(classic::Currency velocidad, bool liquido)
 {
-    return "Velocidad final " + ui::Str(velocidadRedondeada(velocidad)) + (liquido ? " (cm/S)" : " (m/S)");
+    return "Velocidad final " + classic::Str(velocidadRedondeada(velocidad)) + (liquido ? " (cm/S)" : " (m/S)");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -130,8 +130,8 @@ std::optional<double> bajarRadio(double radio, bool liquido, bool espuma, bool f
 
 std::string textoRadio(double radio)
 {
-    std::string s = ui::CStr(radio);
-    std::replace(s.begin(), s.end(), ui::decimalSeparator(), '.');
+    std::string s = classic::CStr(radio);
+    std::replace(s.begin(), s.end(), classic::decimalSeparator(), '.');
     return s;
 }
 

@@ -46,7 +46,7 @@ public:
 
     // State of the run.
     double tiempo = 0;
-    ui::Currency velocidad;
+    classic::Currency velocidad;
     double y;
     int k = 0;   // steps since the last sample
 };
@@ -58,7 +58,7 @@ public:
     ModeloLiquido(double radio, double densidad, int inicio);
 
     // The liquid may change between two steps, so each step is told which one it is.
-    Paso paso(double densLiquido, ui::Currency viscosidad);
+    Paso paso(double densLiquido, classic::Currency viscosidad);
     // The run ends when the sphere reaches the bottom or rises out past the top.
     bool sigue() const { return y < 100 && y >= 0; }
 
@@ -69,7 +69,7 @@ public:
     double gravedad = 981;
 
     double tiempo = 0;
-    ui::Currency velocidad;
+    classic::Currency velocidad;
     double y;
     int k = 0;
 };
@@ -106,9 +106,9 @@ template <class Modelo, class... Liquido> Corrida correr(Modelo& m, long tope, L
 // The final time and velocity, rounded to a tenth with halves going up, and the texts of
 // their messages ("Tiempo final  4 (S)", "Velocidad final  39.6 (m/S)").
 double tiempoRedondeado(double tiempo);
-double velocidadRedondeada(ui::Currency velocidad);
+double velocidadRedondeada(classic::Currency velocidad);
 std::string textoTiempoFinal(double tiempo);
-std::string textoVelocidadFinal(ui::Currency velocidad, bool liquido);
+std::string textoVelocidadFinal(classic::Currency velocidad, bool liquido);
 
 // One step of the radius spin buttons: the new radius to write into the radius box, or
 // nothing when the step leaves the radius and the box alone. With fino the small radii

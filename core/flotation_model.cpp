@@ -18,7 +18,7 @@ Ubicacion ubicarPorHundimiento(double s, int lado)
     if (s < 0)
         return {0, "0"};
     if (s <= lado)
-        return {s + kSuperficie - lado, ui::Format(s / lado * 100, "##.##")};
+        return {s + kSuperficie - lado, classic::Format(s / lado * 100, "##.##")};
     return {kFondo - lado, "100"};
 }
 

@@ -45,7 +45,7 @@ ExtremoAguja extremoAguja(double presion, float escala)
     return {static_cast<float>(std::cos(a) * 0.8), static_cast<float>(std::sin(a) * 0.8)};
 }
 
-std::string formato(double valor) { return ui::Format(valor, "###.00"); }
+std::string formato(double valor) { return classic::Format(valor, "###.00"); }
 
 double kilogramosPesa(int index)
 {
@@ -58,7 +58,7 @@ std::string textoKilogramos(int index)
 {
     if (index == 0)
         return "1";
-    return ui::CStr(kilogramosPesa(index));
+    return classic::CStr(kilogramosPesa(index));
 }
 
 bool enZonaPiston(float x, float y)
@@ -96,7 +96,7 @@ bool permitePaso(Giro g, double carga, double pesoMinimo)
 
 std::string leyendaPiston(std::int16_t pesoPiston)
 {
-    return "Incluye Peso del Pistón=" + ui::Format(double(pesoPiston)) + " Kgf";
+    return "Incluye Peso del Pistón=" + classic::Format(double(pesoPiston)) + " Kgf";
 }
 
 double profundidadManual(int alturaLiquido, double y, double alto)
@@ -113,7 +113,7 @@ RespuestaPresion leerPresionAtm(std::string_view respuesta)
         return {};
     // Below 2^128 − 2^103 a number rounds to a finite single; from there on to infinity.
     constexpr double kMasAllaDeSimple = 0x1.ffffffp127;
-    const double v = ui::Val(respuesta);
+    const double v = classic::Val(respuesta);
     if (!std::isfinite(v) || std::fabs(v) >= kMasAllaDeSimple)
         return {RespuestaPresion::FueraDeRango, 0};
     return {RespuestaPresion::Aceptada, static_cast<float>(v)};
@@ -125,12 +125,12 @@ std::string propuestaPresionAtm(float presionAtm)
     // seven digits do not tell two singles apart, one or two more in the same style do
     // ("1.2345679E+08"): nine always do.
     for (int digitos = 7; digitos < 9; ++digitos) {
-        const std::string s = ui::generalText(presionAtm, digitos, '.');
+        const std::string s = classic::generalText(presionAtm, digitos, '.');
         const RespuestaPresion r = leerPresionAtm(s);
         if (!std::isfinite(presionAtm) || (r.tipo == RespuestaPresion::Aceptada && r.valor == presionAtm))
             return s;
     }
-    return ui::generalText(presionAtm, 9, '.');
+    return classic::generalText(presionAtm, 9, '.');
 }
 
 } // namespace pressure

@@ -15,7 +15,7 @@ namespace DECLARAC {
 // the sphere's mass and gravity in the run's units, the air's density and the sphere's
 // cross-section (vacuum and air runs only).
 inline double tiempo = 0;
-inline ui::Currency velocidad;
+inline classic::Currency velocidad;
 inline double masa = 0;
 inline double gravedad = 0;
 inline double dens_aire = 0;
@@ -36,6 +36,6 @@ inline double radio = 0;
 inline double densidad = 0;
 inline std::array<double, 6> densidades{};
 inline double dens_liquido = 0;
-inline ui::Currency viscosidad;
+inline classic::Currency viscosidad;
 
 } // namespace DECLARAC

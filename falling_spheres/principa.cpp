@@ -40,10 +40,10 @@ void fijarLiquido(int indice, double densidadAceite, double viscosidadAceite)
 {
     if (indice == 0) {
         DECLARAC::dens_liquido = 1;
-        DECLARAC::viscosidad = *ui::CCur(0.01);
+        DECLARAC::viscosidad = *classic::CCur(0.01);
     } else if (indice == 1) {
         DECLARAC::dens_liquido = densidadAceite;
-        DECLARAC::viscosidad = *ui::CCur(viscosidadAceite);
+        DECLARAC::viscosidad = *classic::CCur(viscosidadAceite);
     }
 }
 
@@ -132,7 +132,7 @@ void principa::Option1_Click(int Index)
         Label5->setCaption(QStringLiteral("Altura   cm"));
         escribirRadio(0.02);
         DECLARAC::dens_liquido = 1;
-        DECLARAC::viscosidad = *ui::CCur(0.01);
+        DECLARAC::viscosidad = *classic::CCur(0.01);
         Combo2->setText(QStringLiteral("Agua"));
         graf_veloc->setScaleHeight(-200);
         graf_veloc->setScaleTop(100);
@@ -165,7 +165,7 @@ void principa::escribirRadio(double valor) { Caja_radio->setText(QString::fromSt
 void principa::Caja_radio_Change()
 {
     const double copia = DECLARAC::radio;
-    const double x = ui::Val(Caja_radio->Text().toStdString());
+    const double x = classic::Val(Caja_radio->Text().toStdString());
     // Out of range, or too small for a sphere of the lightest material to have a mass.
     if (!(x >= 0 && x <= 10) || !caida::tieneMasa(x, kMaterialMasLiviano)) {
         ui::MsgBox(kFueraDeRango, ui::vbExclamation);
@@ -215,7 +215,7 @@ void principa::ReducirRadio()
 void principa::VScroll1_Change()
 {
     Shape1->setTop(VScroll1->Value());
-    tex_altura->setCaption(QString::fromStdString(ui::CStr(static_cast<long long>(100 - VScroll1->Value()))));
+    tex_altura->setCaption(QString::fromStdString(classic::CStr(static_cast<long long>(100 - VScroll1->Value()))));
 }
 
 void principa::VScroll2_Change() { DECLARAC::retardo = static_cast<std::int16_t>(VScroll2->Value()); }

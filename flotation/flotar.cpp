@@ -11,7 +11,7 @@
 
 namespace {
 
-QString texto(double v) { return QString::fromStdString(ui::CStr(v)); }
+QString texto(double v) { return QString::fromStdString(classic::CStr(v)); }
 
 } // namespace
 

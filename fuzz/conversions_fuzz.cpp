@@ -21,8 +21,8 @@ void roundTrip(double d)
 {
     if (!std::isfinite(d))
         return;
-    ui::setDecimalSeparator('.');
-    const double back = ui::Val(ui::CStr(d));
+    classic::setDecimalSeparator('.');
+    const double back = classic::Val(classic::CStr(d));
     if (d == 0) {
         check(back == 0);
         return;
@@ -30,18 +30,18 @@ void roundTrip(double d)
     // One unit of the 15th significant digit.
     const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(d))) - 14);
     check(std::isfinite(back) && std::fabs(back - d) <= unit);
-    const auto viaCDbl = ui::CDbl(ui::CStr(d));
+    const auto viaCDbl = classic::CDbl(classic::CStr(d));
     check(viaCDbl && std::fabs(*viaCDbl - d) <= unit);
 }
 
 void currency(double d, std::int64_t factor)
 {
-    const auto c = ui::CCur(d);
+    const auto c = classic::CCur(d);
     if (!c)
         return;
     // Within half a ten-thousandth of the value (and the double rounding of x * 10000).
     check(std::fabs(c->toDouble() - d) <= 0.5e-4 + std::fabs(d) * 1e-15);
-    const ui::Currency whole = c->Int();
+    const classic::Currency whole = c->Int();
     check(whole <= *c || c->ticks() < -922337203685477LL * 10000);
     if (auto sum = c->plus(*c))
         check(sum->ticks() == 2 * c->ticks());
@@ -55,15 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (char sep : {'.', ','}) {
-        ui::setDecimalSeparator(sep);
-        const double v = ui::Val(text);
-        (void)ui::CDbl(text);
-        (void)ui::Str(v);
-        (void)ui::Format(v, text.substr(0, 8));
-        (void)ui::Format(v, "###.00");
-        (void)ui::Format(v, "##.##");
-        (void)ui::CStrSingle(static_cast<float>(std::isfinite(v) && std::fabs(v) < 3e38 ? v : 0));
-        (void)ui::CCur(v);
+        classic::setDecimalSeparator(sep);
+        const double v = classic::Val(text);
+        (void)classic::CDbl(text);
+        (void)classic::Str(v);
+        (void)classic::Format(v, text.substr(0, 8));
+        (void)classic::Format(v, "###.00");
+        (void)classic::Format(v, "##.##");
+        (void)classic::CStrSingle(static_cast<float>(std::isfinite(v) && std::fabs(v) < 3e38 ? v : 0));
+        (void)classic::CCur(v);
     }
     if (size >= sizeof(double)) {
         double d;

@@ -11,7 +11,7 @@ namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string s(const QString& t) { return t.toStdString(); }
-double val(const QString& t) { return ui::Val(s(t)); }
+double val(const QString& t) { return classic::Val(s(t)); }
 
 } // namespace
 
@@ -135,14 +135,14 @@ void Form1::medirManometros()
     for (int k : {1, 2, 0, 3}) {
         const std::size_t i = std::size_t(k);
         const double p = pressure::presionManometro(presionGas, pesoEspecifico, alturaLiquido, k);
-        aguja[i]->setTag(q(ui::CStr(p)));
+        aguja[i]->setTag(q(classic::CStr(p)));
         rotaraguja(k);
         if (pressure::bajoElPiston(float(Shape3->Top()), k)) {
             m0[i]->setCaption(formato(p * 100 + sAtm));
         } else {
             // Above the piston the tap is in the open air.
-            m0[i]->setCaption(q(ui::CStrSingle(sAtm)));
-            aguja[i]->setTag(q(ui::CStr(0.0)));
+            m0[i]->setCaption(q(classic::CStrSingle(sAtm)));
+            aguja[i]->setTag(q(classic::CStr(0.0)));
             rotaraguja(k);
         }
     }
@@ -153,7 +153,7 @@ void Form1::rotaraguja(int k)
     if (k < 0 || k > 3)
         return;
     const std::size_t i = std::size_t(k);
-    const double presion = ui::CDbl(s(aguja[i]->Tag())).value_or(0.0);
+    const double presion = classic::CDbl(s(aguja[i]->Tag())).value_or(0.0);
     const pressure::ExtremoAguja e = pressure::extremoAguja(presion, escala[i]);
     aguja[i]->setX2(e.x);
     aguja[i]->setY2(e.y);
@@ -163,10 +163,10 @@ void Form1::medir()
 {
     for (int k = 0; k <= 3; ++k) {
         const std::size_t i = std::size_t(k);
-        aguja[i]->setTag(q(ui::CStr(pressure::presionManometro(presionGas, pesoEspecifico, alturaLiquido, k))));
+        aguja[i]->setTag(q(classic::CStr(pressure::presionManometro(presionGas, pesoEspecifico, alturaLiquido, k))));
         rotaraguja(k);
         if (!pressure::bajoElPiston(float(Shape3->Top()), k)) {
-            aguja[i]->setTag(q(ui::CStr(0.0)));
+            aguja[i]->setTag(q(classic::CStr(0.0)));
             rotaraguja(k);
         }
     }
@@ -253,7 +253,7 @@ void Form1::Form_DragDrop(ui::ControlBase& source, float X, float Y)
     // A weight from the rack stands where it fell until the next tick takes it home.
 }
 
-void Form1::cambiarCarga(double kgf) { Text2->setText(q(ui::CStr(kgf))); }
+void Form1::cambiarCarga(double kgf) { Text2->setText(q(classic::CStr(kgf))); }
 
 void Form1::Text2_Change()
 {
@@ -400,7 +400,7 @@ void Form1::Image1_MouseMove(int /*button*/, int /*shift*/, float /*X*/, float Y
     const double alto = Image1->Height();
     alturaLiquido = std::int16_t(val(Label1->Caption()));
     const double profundidad = pressure::profundidadManual(alturaLiquido, Y, alto);
-    Text5->setText(q(ui::CStr(profundidad)));
+    Text5->setText(q(classic::CStr(profundidad)));
     const double p = presionGas + profundidad * pesoEspecifico;
     Text4->setText(formato(p * 100 + atmosferico()));
 }

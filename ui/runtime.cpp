@@ -130,7 +130,7 @@ void applyApplicationLook()
     QApplication::setQuitOnLastWindowClosed(false);
     installMouseRouter();
     installSpanishQtTexts();
-    setDecimalSeparator(decimalSeparatorOf(QLocale()));
+    classic::setDecimalSeparator(decimalSeparatorOf(QLocale()));
 }
 
 } // namespace ui

@@ -14,20 +14,20 @@
 
 namespace {
 
-using ui::CCur;
-using ui::CDbl;
-using ui::CStr;
-using ui::CStrSingle;
-using ui::Currency;
-using ui::Format;
-using ui::Str;
-using ui::Val;
+using classic::CCur;
+using classic::CDbl;
+using classic::CStr;
+using classic::CStrSingle;
+using classic::Currency;
+using classic::Format;
+using classic::Str;
+using classic::Val;
 
 // Sets the decimal separator for one scope and puts the previous one back.
 class SeparatorScope {
 public:
-    explicit SeparatorScope(char sep) : previous_(ui::decimalSeparator()) { ui::setDecimalSeparator(sep); }
-    ~SeparatorScope() { ui::setDecimalSeparator(previous_); }
+    explicit SeparatorScope(char sep) : previous_(classic::decimalSeparator()) { classic::setDecimalSeparator(sep); }
+    ~SeparatorScope() { classic::setDecimalSeparator(previous_); }
 
 private:
     char previous_;
@@ -216,9 +216,9 @@ TEST(Format, PatternsOfHashesZerosAndOnePoint)
 
 TEST(Int, RoundsTowardsMinusInfinity)
 {
-    EXPECT_EQ(ui::Int(2.5), 2);
-    EXPECT_EQ(ui::Int(-2.5), -3);
-    EXPECT_EQ(ui::Int(-3), -3);
+    EXPECT_EQ(classic::Int(2.5), 2);
+    EXPECT_EQ(classic::Int(-2.5), -3);
+    EXPECT_EQ(classic::Int(-3), -3);
 }
 
 TEST(Currency, ExactArithmeticRefusesOverflow)

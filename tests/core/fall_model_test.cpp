@@ -13,7 +13,7 @@ using caida::ModeloAire;
 using caida::ModeloLiquido;
 using caida::Paso;
 
-ui::Currency cur(double v) { return *ui::CCur(v); }
+classic::Currency cur(double v) { return *classic::CCur(v); }
 
 enum class Medio { Vacio, Aire, Liquido };
 
@@ -119,7 +119,7 @@ TEST(Caida, OverflowLeavesTheLastStepAlone)
     for (int i = 0; i < 5; ++i)
         ASSERT_NE(m.paso(), Paso::Desborde);
     const double t = m.tiempo, y = m.y;
-    const ui::Currency v = m.velocidad;
+    const classic::Currency v = m.velocidad;
     EXPECT_EQ(m.paso(), Paso::Desborde);
     EXPECT_EQ(m.tiempo, t);
     EXPECT_EQ(m.y, y);
@@ -174,7 +174,7 @@ TEST(Resultados, VelocityRoundsHalvesUpInEveryMedium)
         {INT64_MIN, false, "Velocidad final -922337203685478 (m/S)"},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(caida::textoVelocidadFinal(ui::Currency::fromTicks(c.ticks), c.liquido), c.texto) << c.ticks;
+        EXPECT_EQ(caida::textoVelocidadFinal(classic::Currency::fromTicks(c.ticks), c.liquido), c.texto) << c.ticks;
 }
 
 // --- Radius steps ----------------------------------------------------------------------------
@@ -251,7 +251,7 @@ std::vector<std::string> recorrido(double radio, bool liquido, bool arriba, int 
     for (int i = 0; i < clics; ++i) {
         const auto nuevo = arriba ? caida::subirRadio(radio, liquido) : caida::bajarRadio(radio, liquido, false);
         if (nuevo)
-            radio = ui::Val(caida::textoRadio(*nuevo));
+            radio = classic::Val(caida::textoRadio(*nuevo));
         vistos.push_back(caida::textoRadio(radio));
     }
     return vistos;
@@ -259,7 +259,7 @@ std::vector<std::string> recorrido(double radio, bool liquido, bool arriba, int 
 
 TEST(Radio, ButtonsAloneReachEveryHundredthTenthAndUnit)
 {
-    ui::setDecimalSeparator(',');   // the box never writes a comma
+    classic::setDecimalSeparator(',');   // the box never writes a comma
     EXPECT_EQ(recorrido(1, false, false, 20),
               (std::vector<std::string>{"0.9", "0.8", "0.7", "0.6", "0.5", "0.4", "0.3", "0.2", "0.1", "0.09", "0.08",
                                         "0.07", "0.06", "0.05", "0.04", "0.03", "0.02", "0.01", "0.01", "0.01"}));
@@ -269,20 +269,20 @@ TEST(Radio, ButtonsAloneReachEveryHundredthTenthAndUnit)
                                         "7", "8", "9", "10", "10", "10", "10"}));
     EXPECT_EQ(recorrido(0.02, true, true, 3), (std::vector<std::string>{"0.03", "0.03", "0.03"}));
     EXPECT_EQ(recorrido(0.03, true, false, 3), (std::vector<std::string>{"0.02", "0.01", "0.01"}));
-    ui::setDecimalSeparator('.');
+    classic::setDecimalSeparator('.');
 }
 
 TEST(Radio, BoxTextReadsBackInEveryLocale)
 {
     for (char sep : {'.', ','}) {
-        ui::setDecimalSeparator(sep);
+        classic::setDecimalSeparator(sep);
         for (double r : {0.02, 0.09, 1.5, 10.0, 0.1 - 0.01, 1e-5, 0.0001}) {
             const std::string t = caida::textoRadio(r);
             EXPECT_EQ(t.find(','), std::string::npos) << t;
-            EXPECT_EQ(ui::Val(t), ui::Val(ui::Str(r))) << t;
+            EXPECT_EQ(classic::Val(t), classic::Val(classic::Str(r))) << t;
         }
     }
-    ui::setDecimalSeparator('.');
+    classic::setDecimalSeparator('.');
     EXPECT_EQ(caida::textoRadio(0.1 - 0.01), "0.09");
     EXPECT_EQ(caida::textoRadio(1e-5), "1E-05");
 }

@@ -44,9 +44,9 @@ TEST(FlotacionPlacement, EveryCaseAndBoundaryInBothSeparators)
         double s, top;
         const char* text;
     } depths[] = {{-1e-9, 0, "0"}, {0, 35, "."}, {0.125, 35.125, ".5"}, {25, 60, "100."}, {25 + 1e-9, 75, "100"}};
-    const char saved = ui::decimalSeparator();
+    const char saved = classic::decimalSeparator();
     for (char sep : {',', '.'}) {
-        ui::setDecimalSeparator(sep);
+        classic::setDecimalSeparator(sep);
         for (const auto& r : cases) {
             SCOPED_TRACE(testing::Message() << r.sup << ' ' << r.cuerpo << ' ' << r.liq << ' ' << sep);
             expectPlace(flotacion::ubicar(r.sup, r.cuerpo, r.liq, kLado), r.top, r.text, sep);
@@ -56,7 +56,7 @@ TEST(FlotacionPlacement, EveryCaseAndBoundaryInBothSeparators)
             expectPlace(flotacion::ubicarPorHundimiento(r.s, kLado), r.top, r.text, sep);
         }
     }
-    ui::setDecimalSeparator(saved);
+    classic::setDecimalSeparator(saved);
     EXPECT_FALSE(flotacion::Ysum(1.4, 0.8, 1.4, kLado).has_value());
     EXPECT_EQ(flotacion::subidaLiquido(195, 200, 200), 200);
 }

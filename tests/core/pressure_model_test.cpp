@@ -14,8 +14,8 @@ namespace {
 
 class PressureModel : public ::testing::TestWithParam<char> {
 protected:
-    void SetUp() override { ui::setDecimalSeparator(GetParam()); }
-    void TearDown() override { ui::setDecimalSeparator('.'); }
+    void SetUp() override { classic::setDecimalSeparator(GetParam()); }
+    void TearDown() override { classic::setDecimalSeparator('.'); }
     // Writes a number with a point as the locale would, with the locale's separator.
     std::string loc(std::string text) const
     {

@@ -102,7 +102,7 @@ private slots:
     void init()
     {
         ui::applyApplicationLook();
-        ui::setDecimalSeparator('.');
+        classic::setDecimalSeparator('.');
         dialogs.clear();
         ui::setDialogAnswerer([this](const ui::DialogRequest& r) {
             dialogs.append(r);
@@ -123,7 +123,7 @@ private slots:
         ui::setDialogAnswerer({});
         ui::setClockForTests({});
         ui::unloadAllForms();
-        ui::setDecimalSeparator('.');
+        classic::setDecimalSeparator('.');
     }
 
     void opensInItsStartState()
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(DECLARAC::densidad, 11.3);
         QCOMPARE(DECLARAC::densidades, (std::array<double, 6>{11.3, 7.8, 2.5, 0.92, 0.8, 0.02}));
         QCOMPARE(DECLARAC::dens_liquido, 1.0);
-        QCOMPARE(DECLARAC::viscosidad, *ui::CCur(0.01));
+        QCOMPARE(DECLARAC::viscosidad, *classic::CCur(0.01));
         QVERIFY(dialogs.isEmpty());
     }
 
@@ -280,8 +280,8 @@ private slots:
         iniciar(w);
         caida::ModeloLiquido m(0.02, 11.3, 20);
         for (long i = 0; i < pasosConAgua; ++i)
-            m.paso(1, *ui::CCur(0.01));
-        m.paso(0.9, *ui::CCur(0.2));
+            m.paso(1, *classic::CCur(0.01));
+        m.paso(0.9, *classic::CCur(0.2));
         QCOMPARE(DECLARAC::tiempo, m.tiempo);
         QCOMPARE(DECLARAC::velocidad, m.velocidad);
     }
@@ -418,7 +418,7 @@ private slots:
     void radiusTooSmallToHaveAMassIsRefusedAtTheBox()
     {
         for (char sep : {'.', ','}) {
-            ui::setDecimalSeparator(sep);
+            classic::setDecimalSeparator(sep);
             dialogs.clear();
             // "0." and 110 zeros pass as 0; the 1 after them makes a radius whose volume is no
             // number at all.
@@ -507,7 +507,7 @@ private slots:
 
     void mediumSwitchUnderADecimalComma()
     {
-        ui::setDecimalSeparator(',');
+        classic::setDecimalSeparator(',');
         principa& w = abrir();
         clic(w.Option1[3]);
         QVERIFY(w.Combo2->Visible());
@@ -527,7 +527,7 @@ private slots:
         QCOMPARE(w.graf_veloc->ScaleTop(), 20.0);
         clic(w.Option1[3]);
         QCOMPARE(w.Combo2->Text(), QStringLiteral("Agua"));
-        QCOMPARE(DECLARAC::viscosidad, *ui::CCur(0.01));
+        QCOMPARE(DECLARAC::viscosidad, *classic::CCur(0.01));
         // The radius written under a comma is read back whole: the run starts.
         durante(0, [&] { clic(w.Command1); });
         iniciar(w);

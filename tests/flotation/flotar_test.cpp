@@ -123,7 +123,7 @@ class FlotarTest : public QObject {
     // Opens the window and leaves the bars at the given densities (hundredths); upper 0 is air.
     flotar& open(int upper = 0, int block = 80, int liquid = 140, char sep = ',')
     {
-        ui::setDecimalSeparator(sep);
+        classic::setDecimalSeparator(sep);
         flotar& f = ui::instance<flotar>();
         f.Show();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&f);
@@ -177,7 +177,7 @@ private slots:
             flotar& f = open(upper, block, liquid, sep);
             QVERIFY(std::abs(f.solido->Top() - top) < 1e-5);
             QCOMPARE(f.Porcent->Caption(), QString(percent).replace('.', QChar(sep)));
-            QCOMPARE(f.Label3->Caption(), QString::fromStdString(ui::CStr(block / 100.0)));
+            QCOMPARE(f.Label3->Caption(), QString::fromStdString(classic::CStr(block / 100.0)));
             QCOMPARE(f.fluido_sup->Visible(), upper != 0);
             ui::unloadAllForms();
         }

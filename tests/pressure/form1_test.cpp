@@ -177,7 +177,7 @@ private slots:
         ui::applyApplicationLook();
         QFETCH_GLOBAL(char, separator);
         sep = separator;
-        ui::setDecimalSeparator(sep);
+        classic::setDecimalSeparator(sep);
         DECLARAC::colorPulsado = ui::RGB(100, 100, 100);
         ops.clear();
         dialogs.clear();
@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(prop(f, "Text2", "Text"), load);
         QCOMPARE(int(f.pesoPiston), piston);
         QCOMPARE(prop(f, "Label8", "Caption"), QStringLiteral("Incluye Peso del Pistón=%1 Kgf").arg(piston));
-        QCOMPARE(prop(f, "Text1", "Text"), QString::fromStdString(ui::Format(load.toDouble() * 9.8, "###.00")));
+        QCOMPARE(prop(f, "Text1", "Text"), QString::fromStdString(classic::Format(load.toDouble() * 9.8, "###.00")));
     }
 
     void spinButtonsInvertWhileHeldAndTheMenuTogglesThem()

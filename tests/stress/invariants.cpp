@@ -38,7 +38,7 @@ QString pressureProblem(Form1& w)
         return QStringLiteral("load box holds '%1'").arg(load);
     double riding = 0;
     for (int i = 0; i < 5; ++i)
-        if (ui::Val(w.Pesa[size_t(i)]->DataField().toStdString()) == -1)
+        if (classic::Val(w.Pesa[size_t(i)]->DataField().toStdString()) == -1)
             riding += pressure::kilogramosPesa(i);
     if (kgf != w.pesoPiston + riding)
         return QStringLiteral("load %1 is not the piston's %2 plus the riding %3").arg(kgf).arg(w.pesoPiston).arg(riding);
@@ -50,7 +50,7 @@ QString pressureProblem(Form1& w)
     for (int k = 0; k < 4; ++k) {
         const double p = pressure::presionManometro(w.presionGas, w.pesoEspecifico, w.alturaLiquido, k);
         const bool below = k == 0 || pressure::bajoElPiston(static_cast<float>(w.Shape3->Top()), k);
-        const QString expected = below ? w.formato(p * 100 + s) : QString::fromStdString(ui::CStrSingle(s));
+        const QString expected = below ? w.formato(p * 100 + s) : QString::fromStdString(classic::CStrSingle(s));
         if (w.m0[size_t(k)]->Caption() != expected)
             return QStringLiteral("gauge %1 reads '%2', expected '%3'").arg(k).arg(w.m0[size_t(k)]->Caption(), expected);
     }

@@ -85,8 +85,8 @@ Driver::Driver(unsigned long long seed, long budget, int maxDepth)
 
 bool Driver::run()
 {
-    ui::setDecimalSeparator(chance(0.5) ? ',' : '.');
-    note(QStringLiteral("decimal separator '%1'").arg(QChar(ui::decimalSeparator())));
+    classic::setDecimalSeparator(chance(0.5) ? ',' : '.');
+    note(QStringLiteral("decimal separator '%1'").arg(QChar(classic::decimalSeparator())));
     // A fast clock: the splash's three seconds and the spin buttons' tenth pass in a few reads.
     ui::setClockForTests([] {
         static double t = 0;

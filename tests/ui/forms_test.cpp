@@ -230,9 +230,9 @@ private slots:
         const QLocale before;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ui::applyApplicationLook();
-        QCOMPARE(ui::decimalSeparator(), ',');
+        QCOMPARE(classic::decimalSeparator(), ',');
         QLocale::setDefault(before);
-        ui::setDecimalSeparator('.');
+        classic::setDecimalSeparator('.');
     }
 
     void theClientAreaFollowsTheWindowsSizeAndKeepsItsDrawing()

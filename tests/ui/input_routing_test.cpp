@@ -63,7 +63,7 @@ private slots:
     {
         ui::applyApplicationLook();
         QFETCH_GLOBAL(char, separator);
-        ui::setDecimalSeparator(separator);
+        classic::setDecimalSeparator(separator);
         DECLARAC::colorPulsado = ui::RGB(100, 100, 100);
         dialogs.clear();
         ui::setDialogAnswerer([this](const ui::DialogRequest& r) {
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(f.Text2->Text(), QStringLiteral("37"));   // 2 + 5 + 10 + 20
         // Right after a drag the hand-held gauge follows the pointer, without a click first.
         input::move(f.Image1, QPoint(40, 57));
-        QCOMPARE(f.Text5->Text(), QString(QStringLiteral("24.782")).replace(QLatin1Char('.'), QLatin1Char(ui::decimalSeparator())));
+        QCOMPARE(f.Text5->Text(), QString(QStringLiteral("24.782")).replace(QLatin1Char('.'), QLatin1Char(classic::decimalSeparator())));
         input::move(f.Image1, QPoint(40, 115));
         QCOMPARE(f.Text5->Text(), QStringLiteral("50"));
     }
@@ -160,12 +160,12 @@ private slots:
         input::commit(QStringLiteral("ü"));
         QCOMPARE(w.Combo2->Text(), QStringLiteral("Agua"));
         QCOMPARE(DECLARAC::dens_liquido, 1.0);
-        QCOMPARE(DECLARAC::viscosidad, *ui::CCur(0.01));
+        QCOMPARE(DECLARAC::viscosidad, *classic::CCur(0.01));
         // The arrow keys still choose: oil as the list gives it.
         input::key(w.Combo2, Qt::Key_Down);
         QCOMPARE(w.Combo2->Text(), QStringLiteral("Aceite"));
         QCOMPARE(DECLARAC::dens_liquido, 0.9);
-        QCOMPARE(DECLARAC::viscosidad, *ui::CCur(0.2));
+        QCOMPARE(DECLARAC::viscosidad, *classic::CCur(0.2));
     }
 
     void enterOrLeavingTheMaterialListPicksNothing()
