@@ -48,6 +48,8 @@ public:
         if (opt_) {
             own_ = opt_->palette;
             opt_->palette = sharedFor(own_);
+            // The group drawn with (a disabled control's greyed text) is the option's own.
+            opt_->palette.setCurrentColorGroup(own_.currentColorGroup());
         }
     }
     ~SharedPalette()

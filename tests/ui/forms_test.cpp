@@ -3,6 +3,7 @@
 #include "ui/canvas.h"
 #include "ui/controls.h"
 #include "core/conversions.h"
+#include "ui/design.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/mouse_router.h"
@@ -216,6 +217,27 @@ private slots:
         QCOMPARE(seen[0].style, 48);
         QCOMPARE(seen[1].title, QStringLiteral("t"));
         QCOMPARE(seen[1].proposed, QStringLiteral("1013"));
+    }
+
+    void aDisabledButtonShowsItsCaptionGreyed()
+    {
+        Probe& p = ui::instance<Probe>();
+        auto* usable = ui::button(&p.client(), "Command1", 300, 3600, 1200, 400, QStringLiteral("Pausa"));
+        auto* locked = ui::button(&p.client(), "Command2", 1800, 3600, 1200, 400, QStringLiteral("Pausa"));
+        locked->setEnabled(false);
+        p.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        // Text pixels: black on the usable button, grey (and no black) on the locked one.
+        auto darkest = [](QWidget* w) {
+            const QImage img = w->grab().toImage();
+            int least = 255;
+            for (int y = 3; y < img.height() - 3; ++y)
+                for (int x = 3; x < img.width() - 3; ++x)
+                    least = std::min(least, qGray(img.pixel(x, y)));
+            return least;
+        };
+        QVERIFY(darkest(usable) < 40);
+        QVERIFY2(darkest(locked) > 90, qPrintable(QString::number(darkest(locked))));
     }
 
     void theDecimalSeparatorComesFromTheUsersLocale()
