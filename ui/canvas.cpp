@@ -5,6 +5,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QPointer>
 #include <algorithm>
 #include <cmath>
@@ -99,7 +100,10 @@ void Canvas::placeWidget()
 // what was drawn stays, also through a window made smaller and then larger again.
 void Canvas::syncImageSize()
 {
-    const QSize inner = innerSize();
+    // A window can be made far larger than any screen; the kept drawing stops at the size of
+    // the desktop (beyond it the back colour shows), so that its memory stays bounded.
+    const QSize desktop = screen() ? screen()->virtualSize() : QSize(4096, 4096);
+    const QSize inner = innerSize().boundedTo(desktop.expandedTo(image_.size()));
     if (image_.width() >= inner.width() && image_.height() >= inner.height())
         return;
     const QImage old = image_;
@@ -190,6 +194,8 @@ void Canvas::paintEvent(QPaintEvent* e)
         const QRect part = r & inner;
         if (!part.isEmpty())
             p.drawImage(part.topLeft(), image_, part.translated(-border_, -border_));
+        for (const QRect& rest : QRegion(r).subtracted(inner))
+            p.fillRect(rest, toQColor(back_));
     }
     paintBorder(p);
 }

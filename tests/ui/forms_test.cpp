@@ -298,6 +298,21 @@ private slots:
         QCOMPARE(p.client().grab().toImage().pixelColor(450, 350), QColor(0, 0, 128));
     }
 
+    void aHugeWindowKeepsItsDrawingToTheDesktopsSize()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        p.client().Box(0, 0, 600, 600, ui::RGB(0, 255, 0), true);
+        p.resize(20000, 20000);
+        QTRY_COMPARE(p.client().size(), QSize(20000, 20000));
+        p.client().PSet(290000, 290000, ui::RGB(255, 0, 0));   // far out: nothing to keep
+        const QSize desktop = p.screen()->virtualSize();
+        QVERIFY(p.client().drawing().width() <= desktop.width());
+        QVERIFY(p.client().drawing().height() <= desktop.height());
+        QCOMPARE(p.client().drawing().pixelColor(5, 5), QColor(0, 255, 0));
+    }
+
     void messageBoxesLookClassic_data()
     {
         QTest::addColumn<int>("style");
