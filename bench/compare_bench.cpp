@@ -215,18 +215,17 @@ std::pair<double, long> windowRun()
     return {(monotonicNs() - t0) / 1e6, std::lround(DECLARAC::tiempo / 0.0001)};
 }
 
-// The same steps of the model alone.
+// The same steps of the model alone, through the same run loop with nothing to show.
 double modelRun(long steps)
 {
-    const classic::Currency agua = *classic::CCur(0.01);
     caida::ModeloLiquido m(0.02, 0.8, 20);
+    long taken = 0;
+    caida::Enlace enlace;
+    enlace.detener = [&] { return taken == steps; };
+    enlace.pasoHecho = [&](const caida::Modelo&) { ++taken; };
     const long long t0 = monotonicNs();
-    for (long i = 0; i < steps && m.sigue(); ++i)
-        m.paso(1, agua);
-    const double ms = (monotonicNs() - t0) / 1e6;
-    if (m.y == 12345)   // keeps the loop from being optimised away
-        std::printf(" ");
-    return ms;
+    caida::correr(m, enlace);
+    return (monotonicNs() - t0) / 1e6;
 }
 
 long peakMemoryKb(const char* program, const char* events)

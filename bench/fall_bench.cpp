@@ -1,8 +1,9 @@
-// Speed of the falling spheres: each fall model alone, step by step, and whole runs in the
-// window as a user starts them with the speed bar at its fastest, where every step also
-// yields once to the event loop.
+// Speed of the run loops: whole falls and a settling motion through the models' own loops
+// without a window, and whole falls in the window as a user starts them with the speed bar
+// at its fastest, where the same loop also yields once per step to the event loop.
 #include "falling_spheres/declarac.h"
 #include "core/fall_model.h"
+#include "core/flotation_model.h"
 #include "falling_spheres/principa.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
@@ -10,44 +11,65 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include <functional>
+#include <memory>
+
 namespace {
 
-void BM_PasoVacio(benchmark::State& state)
+// Whole runs of a model through the run loop, without a window: nothing stops, shows, yields
+// or delays them.
+void corridas(benchmark::State& state, const std::function<std::unique_ptr<caida::Modelo>()>& modelo)
 {
-    caida::ModeloAire m(1, 11.3, true, 20);
+    long pasos = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(m.paso());
-        if (!m.sigue())
-            m = caida::ModeloAire(1, 11.3, true, 20);
+        const std::unique_ptr<caida::Modelo> m = modelo();
+        pasos += caida::correr(*m).pasos;
     }
-    state.SetItemsProcessed(state.iterations());
+    state.SetItemsProcessed(pasos);
 }
-BENCHMARK(BM_PasoVacio);
 
-void BM_PasoAire(benchmark::State& state)
+void BM_CorridaVacio(benchmark::State& state)
 {
-    caida::ModeloAire m(1, 11.3, false, 20);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(m.paso());
-        if (!m.sigue())
-            m = caida::ModeloAire(1, 11.3, false, 20);
-    }
-    state.SetItemsProcessed(state.iterations());
+    corridas(state, [] { return std::make_unique<caida::ModeloAire>(1, 11.3, true, 20); });
 }
-BENCHMARK(BM_PasoAire);
+BENCHMARK(BM_CorridaVacio);
 
-void BM_PasoLiquido(benchmark::State& state)
+void BM_CorridaAire(benchmark::State& state)
 {
-    const classic::Currency agua = *classic::CCur(0.01);
-    caida::ModeloLiquido m(0.02, 0.8, 20);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(m.paso(1, agua));
-        if (!m.sigue())
-            m = caida::ModeloLiquido(0.02, 0.8, 20);
-    }
-    state.SetItemsProcessed(state.iterations());
+    corridas(state, [] { return std::make_unique<caida::ModeloAire>(1, 11.3, false, 20); });
 }
-BENCHMARK(BM_PasoLiquido);
+BENCHMARK(BM_CorridaAire);
+
+// Wood rising through water: about 115,000 steps.
+void BM_CorridaLiquido(benchmark::State& state)
+{
+    corridas(state, [] { return std::make_unique<caida::ModeloLiquido>(0.02, 0.8, 20); });
+}
+BENCHMARK(BM_CorridaLiquido)->Unit(benchmark::kMillisecond);
+
+// The settling motion without a window: a block let go at Top 10 above the liquid, 10,000
+// steps through the motion loop.
+void BM_MovimientoBloque(benchmark::State& state)
+{
+    long pasos = 0;
+    for (auto _ : state) {
+        flotacion::Bloque bloque{10, 0, flotacion::masa(0.8, 25), 25};
+        const flotacion::Medios medios{1.4, 0.0013, 981};
+        long n = 0;
+        flotacion::EnlaceMovimiento enlace;
+        enlace.enMovimiento = [&] { return n < 10'000; };
+        enlace.bloque = [&] { return bloque; };
+        enlace.medios = [&] { return medios; };
+        enlace.movido = [&](const flotacion::Bloque& b) {
+            bloque = b;
+            ++n;
+        };
+        flotacion::mover(enlace);
+        pasos += n;
+    }
+    state.SetItemsProcessed(pasos);
+}
+BENCHMARK(BM_MovimientoBloque);
 
 // The slowest end of the speed bar: 10,000 passes of the delay loop after every step.
 void BM_RetardoMaximo(benchmark::State& state)

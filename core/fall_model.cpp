@@ -3,15 +3,30 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace caida {
 
-namespace {
+double pi() { return 4.0 * std::atan(1.0); }
+
+std::optional<Liquido> liquidoElegido(int indice)
+{
+    if (indice < 0 || indice >= int(kLiquidos.size()))
+        return std::nullopt;
+    return kLiquidos[std::size_t(indice)].alElegir;
+}
+
+std::optional<Liquido> liquidoPorTexto(int indice)
+{
+    if (indice < 0 || indice >= int(kLiquidos.size()))
+        return std::nullopt;
+    return kLiquidos[std::size_t(indice)].alCambiarTexto;
+}
 
 // The end of every step, whatever the medium: the velocity takes the acceleration and is
 // rounded to the currency type, then the position moves with the rounded velocity; every
 // 20th step above the ground is a sample.
-Paso avanzar(double& tiempo, classic::Currency& velocidad, double& y, int& k, double dt, double v, double a)
+Paso Modelo::avanzar(double v, double a)
 {
     const std::optional<classic::Currency> nueva = classic::CCur(v + a * dt);
     if (!nueva)
@@ -27,48 +42,88 @@ Paso avanzar(double& tiempo, classic::Currency& velocidad, double& y, int& k, do
     return Paso::Calculado;
 }
 
-} // namespace
-
-double pi() { return 4.0 * std::atan(1.0); }
-
 // ---------------------------------------------------------------------------------------
 // Vacuum and air
 
-ModeloAire::ModeloAire(double radio, double densidad, bool vacio, int inicio)
+ModeloAire::ModeloAire(double radio, double densidad, bool vacio, int inicio) : Modelo(0.01, 9.81, inicio)
 {
     const double p = pi();
     volumen = ((4.0 / 3.0) * p) * std::pow(radio / 100, 3);
     masa = (volumen * densidad) * 1000;
     seccion = p * std::pow(radio / 100, 2);
     densAire = vacio ? 0.0 : 1.3;
-    y = inicio;
 }
 
 Paso ModeloAire::paso()
 {
     const double v = velocidad.toDouble();
     const double fuerza = masa * gravedad - (((0.5 * cd) * densAire) * seccion) * std::pow(v, 2);
-    return avanzar(tiempo, velocidad, y, k, dt, v, fuerza / masa);
+    return avanzar(v, fuerza / masa);
 }
 
 // ---------------------------------------------------------------------------------------
 // Liquid
 
-ModeloLiquido::ModeloLiquido(double radio_, double densidad, int inicio) : radio(radio_)
+ModeloLiquido::ModeloLiquido(double radio_, double densidad, int inicio, std::function<Liquido()> liquido)
+    : Modelo(0.0001, 981, inicio), radio(radio_), liquido_(std::move(liquido))
 {
     const double p = pi();
     volumen = ((4.0 / 3.0) * p) * std::pow(radio, 3);
     masa = volumen * densidad;
-    y = inicio;
 }
 
-Paso ModeloLiquido::paso(double densLiquido, classic::Currency viscosidad)
+ModeloLiquido::ModeloLiquido(double radio_, double densidad, int inicio, Liquido liquido)
+    : ModeloLiquido(radio_, densidad, inicio, [liquido] { return liquido; })
 {
+}
+
+Paso ModeloLiquido::paso()
+{
+    const Liquido l = liquido_();
     const double v = velocidad.toDouble();
-    const double resistencia = (((6 * pi()) * viscosidad.toDouble()) * radio) * v;
-    const double empuje = (volumen * densLiquido) * gravedad;
+    const double resistencia = (((6 * pi()) * l.viscosidad.toDouble()) * radio) * v;
+    const double empuje = (volumen * l.densidad) * gravedad;
     const double fuerza = (masa * gravedad - resistencia) - empuje;
-    return avanzar(tiempo, velocidad, y, k, dt, v, fuerza / masa);
+    return avanzar(v, fuerza / masa);
+}
+
+// ---------------------------------------------------------------------------------------
+// The run loop
+
+namespace {
+
+// An empty test never holds.
+bool cierto(const std::function<bool()>& f) { return f && f(); }
+
+} // namespace
+
+Corrida correr(Modelo& m, const Enlace& e)
+{
+    long pasos = 0;
+    do {
+        if (cierto(e.detener))
+            return {Final::Detenida, pasos};
+        while (cierto(e.enPausa)) {
+            if (e.ceder && !e.ceder())
+                return {Final::Abandonada, pasos};
+            // Waiting for the pause to end need not keep a processor busy.
+            if (cierto(e.enPausa))
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        const Paso hecho = m.paso();
+        if (hecho == Paso::Desborde)
+            return {Final::Desborde, pasos};
+        ++pasos;
+        if (e.pasoHecho)
+            e.pasoHecho(m);
+        if (hecho == Paso::Muestra && e.muestra)
+            e.muestra(m);
+        if (e.ceder && !e.ceder())
+            return {Final::Abandonada, pasos};
+        if (e.retardo)
+            retardar(long(e.retardo()) * 10);
+    } while (m.sigue());
+    return {Final::Terminada, pasos};
 }
 
 // ---------------------------------------------------------------------------------------

@@ -68,28 +68,46 @@ double hundimiento(double yCuerpo, int lado)
     return lado;
 }
 
-Fin paso(double& yCuerpo, double& velocidadCuerpo, double masa, double densidadLiq, double densidadSup, int lado,
-         int gravedad)
+Fin paso(Bloque& b, const Medios& m)
 {
-    const double seccion = lado * lado;
-    const double y = yCuerpo;
-    const double v = velocidadCuerpo;
-    const double s = hundimiento(y, lado);
-    const double empujeLiquido = seccion * s * densidadLiq * gravedad;
-    const double empujeSuperior = y < kSuperficie ? seccion * (lado - s) * densidadSup * gravedad : 0.0;
+    const double seccion = b.lado * b.lado;
+    const double y = b.yCuerpo;
+    const double v = b.velocidadCuerpo;
+    const double s = hundimiento(y, b.lado);
+    const double empujeLiquido = seccion * s * m.densidadLiq * m.gravedad;
+    const double empujeSuperior = y < kSuperficie ? seccion * (b.lado - s) * m.densidadSup * m.gravedad : 0.0;
     const double signo = v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0);
     const double rozamiento = 100 * s * v * v * signo;
-    const double a = (masa * gravedad - empujeLiquido - empujeSuperior - rozamiento) * (1 / masa);
-    velocidadCuerpo = v + a * kDt;
-    yCuerpo = y + velocidadCuerpo * kDt;
-    if (yCuerpo >= kFondo - lado)
+    const double a = (b.masa * m.gravedad - empujeLiquido - empujeSuperior - rozamiento) * (1 / b.masa);
+    b.velocidadCuerpo = v + a * kDt;
+    b.yCuerpo = y + b.velocidadCuerpo * kDt;
+    if (b.yCuerpo >= kFondo - b.lado)
         return Fin::Fondo;
-    if (yCuerpo < 0) {
-        yCuerpo = 0;
-        velocidadCuerpo = 0;
+    if (b.yCuerpo < 0) {
+        b.yCuerpo = 0;
+        b.velocidadCuerpo = 0;
         return Fin::Techo;
     }
     return Fin::Sigue;
+}
+
+Fin mover(const EnlaceMovimiento& e)
+{
+    for (;;) {
+        if (e.ceder && !e.ceder())
+            return Fin::Abandonado;
+        if (!e.enMovimiento())
+            return Fin::Detenido;
+        Bloque b = e.bloque();
+        const Fin fin = paso(b, e.medios());
+        e.movido(b);
+        if (fin == Fin::Fondo)
+            return fin;
+        if (e.mostrar)
+            e.mostrar(b.yCuerpo);
+        if (fin == Fin::Techo)
+            return fin;
+    }
 }
 
 double alturaDeCaida(double y, int lado) { return std::clamp(y, 0.0, kFondo - lado); }

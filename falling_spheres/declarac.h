@@ -5,6 +5,7 @@
 
 #include "common/declarac.h"
 #include "core/conversions.h"
+#include "core/fall_model.h"
 
 #include <array>
 #include <cstdint>
@@ -34,7 +35,7 @@ inline std::int16_t retardo = 0;
 // (g/cm³), the liquid's density (g/cm³) and viscosity (poise).
 inline double radio = 0;
 inline double densidad = 0;
-inline std::array<double, 6> densidades{};
+inline std::array<double, caida::kMateriales.size()> densidades{};
 inline double dens_liquido = 0;
 inline classic::Currency viscosidad;
 

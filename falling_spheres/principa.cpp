@@ -9,42 +9,22 @@
 
 #include <QIcon>
 #include <QStringList>
-#include <algorithm>
-#include <iterator>
+#include <optional>
+#include <string_view>
 
 namespace {
 
 const QString kFueraDeRango = QStringLiteral("Valor fuera de rango");
 
-// The materials in list order, with their densities in g/cm³.
-struct Material {
-    const char* texto;
-    double densidad;
-};
-constexpr Material kMateriales[6] = {
-    {"Plomo (dens: 11.3)", 11.3}, {"Acero (dens: 7.8)", 7.8},   {"Piedra (dens: 2.5)", 2.5},
-    {"Hielo (dens: 0.92)", 0.92}, {"Madera (dens: 0.8)", 0.8}, {"Espuma Plast(dens: 0.02)", 0.02},
-};
+QString texto(std::string_view t) { return QString::fromUtf8(t.data(), qsizetype(t.size())); }
 
-constexpr double kMaterialMasLiviano =
-    std::min_element(std::begin(kMateriales), std::end(kMateriales), [](const Material& a, const Material& b) {
-        return a.densidad < b.densidad;
-    })->densidad;
-
-} // namespace
-
-namespace {
-
-// Density and viscosity of the liquid of list position `indice` (no item: no change).
-void fijarLiquido(int indice, double densidadAceite, double viscosidadAceite)
+// The liquid's density and viscosity, when the list names one.
+void fijarLiquido(const std::optional<caida::Liquido>& liquido)
 {
-    if (indice == 0) {
-        DECLARAC::dens_liquido = 1;
-        DECLARAC::viscosidad = *classic::CCur(0.01);
-    } else if (indice == 1) {
-        DECLARAC::dens_liquido = densidadAceite;
-        DECLARAC::viscosidad = *classic::CCur(viscosidadAceite);
-    }
+    if (!liquido)
+        return;
+    DECLARAC::dens_liquido = liquido->densidad;
+    DECLARAC::viscosidad = liquido->viscosidad;
 }
 
 } // namespace
@@ -56,15 +36,15 @@ void principa::Form_Load()
     graf_pos->setDrawMode(ui::vbCopyPen);
     graf_veloc->setDrawMode(ui::vbCopyPen);
     DECLARAC::radio = 1;
-    DECLARAC::densidad = 11.3;
-    for (int i = 0; i < 6; ++i) {
-        Combo1->AddItem(QString::fromUtf8(kMateriales[i].texto));
-        DECLARAC::densidades[i] = kMateriales[i].densidad;
+    DECLARAC::densidad = caida::kMateriales[0].densidad;
+    for (std::size_t i = 0; i < caida::kMateriales.size(); ++i) {
+        Combo1->AddItem(texto(caida::kMateriales[i].texto));
+        DECLARAC::densidades[i] = caida::kMateriales[i].densidad;
     }
-    Combo1->setText(QString::fromUtf8(kMateriales[0].texto));
-    Combo2->AddItem(QStringLiteral("Agua"));
-    Combo2->AddItem(QStringLiteral("Aceite"));
-    Combo2->setText(QStringLiteral("Agua"));
+    Combo1->setText(texto(caida::kMateriales[0].texto));
+    for (const caida::ItemLiquido& liquido : caida::kLiquidos)
+        Combo2->AddItem(texto(liquido.texto));
+    Combo2->setText(texto(caida::kLiquidos[0].texto));
     medio_anterior = 1;
 }
 
@@ -131,9 +111,8 @@ void principa::Option1_Click(int Index)
         Combo2->setVisible(true);
         Label5->setCaption(QStringLiteral("Altura   cm"));
         escribirRadio(0.02);
-        DECLARAC::dens_liquido = 1;
-        DECLARAC::viscosidad = *classic::CCur(0.01);
-        Combo2->setText(QStringLiteral("Agua"));
+        fijarLiquido(caida::kAgua);
+        Combo2->setText(texto(caida::kLiquidos[0].texto));
         graf_veloc->setScaleHeight(-200);
         graf_veloc->setScaleTop(100);
     }
@@ -152,11 +131,9 @@ void principa::Combo1_Click()
         DECLARAC::densidad = DECLARAC::densidades[std::size_t(i)];
 }
 
-// Water is the same whichever way the list reaches it; oil differs between a pick from the
-// list and a change of its text.
-void principa::Combo2_Click() { fijarLiquido(Combo2->ListIndex(), 0.9, 0.2); }
+void principa::Combo2_Click() { fijarLiquido(caida::liquidoElegido(Combo2->ListIndex())); }
 
-void principa::Combo2_Change() { fijarLiquido(Combo2->ListIndex(), 0.8, 2); }
+void principa::Combo2_Change() { fijarLiquido(caida::liquidoPorTexto(Combo2->ListIndex())); }
 
 void principa::Combo2_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 
@@ -167,7 +144,7 @@ void principa::Caja_radio_Change()
     const double copia = DECLARAC::radio;
     const double x = classic::Val(Caja_radio->Text().toStdString());
     // Out of range, or too small for a sphere of the lightest material to have a mass.
-    if (!(x >= 0 && x <= 10) || !caida::tieneMasa(x, kMaterialMasLiviano)) {
+    if (!(x >= 0 && x <= 10) || !caida::tieneMasa(x, caida::kMaterialMasLiviano)) {
         ui::MsgBox(kFueraDeRango, ui::vbExclamation);
         DECLARAC::radio = copia;
         escribirRadio(copia);

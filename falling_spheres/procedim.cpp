@@ -7,8 +7,6 @@
 #include "ui/runtime.h"
 
 #include <QPointer>
-#include <chrono>
-#include <thread>
 
 namespace PROCEDIM {
 
@@ -75,40 +73,31 @@ void comenzar(principa& w, bool listas)
     bloquear(w, true, listas);
 }
 
-// The step loop shared by both falls. `paso` computes one step of the model; the run ends
-// when the model says so, when "Fin" was pressed, or when the velocity would leave the
-// currency range. Returns false if the window went away during the run.
-template <class Modelo, class Paso> bool pasos(const QPointer<principa>& w, Modelo& m, Paso paso)
+// Runs the fall in the window: the model's run loop, with "Fin", the pause, the yield and
+// the speed bar read from the run state, and every sample drawn. Returns false if the window
+// went away during the run.
+bool correrEnVentana(const QPointer<principa>& w, caida::Modelo& m)
 {
-    do {
-        if (DECLARAC::detener == -1)
-            break;
-        while (DECLARAC::pausa == 1) {
-            ui::DoEvents();
-            if (!vivo(w))
-                return false;
-            // Waiting for "Continuar" need not keep a processor busy.
-            if (DECLARAC::pausa == 1)
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        const caida::Paso hecho = paso(m);
-        if (hecho == caida::Paso::Desborde)
-            break;
-        DECLARAC::tiempo = m.tiempo;
-        DECLARAC::velocidad = m.velocidad;
-        if (hecho == caida::Paso::Muestra) {
-            const ui::Color color = ui::QBColor(DECLARAC::color_graf);
-            w->Shape1->setTop(static_cast<float>(m.y));
-            w->graf_pos->LineTo(static_cast<float>(DECLARAC::tiempo), static_cast<float>(m.y), color);
-            w->graf_veloc->LineTo(static_cast<float>(DECLARAC::tiempo),
-                                  static_cast<float>(DECLARAC::velocidad.toDouble()), color);
-        }
+    caida::Enlace enlace;
+    enlace.detener = [] { return DECLARAC::detener == -1; };
+    enlace.enPausa = [] { return DECLARAC::pausa == 1; };
+    enlace.pasoHecho = [](const caida::Modelo& paso) {
+        DECLARAC::tiempo = paso.tiempo;
+        DECLARAC::velocidad = paso.velocidad;
+    };
+    enlace.muestra = [&w](const caida::Modelo& paso) {
+        const ui::Color color = ui::QBColor(DECLARAC::color_graf);
+        w->Shape1->setTop(static_cast<float>(paso.y));
+        w->graf_pos->LineTo(static_cast<float>(DECLARAC::tiempo), static_cast<float>(paso.y), color);
+        w->graf_veloc->LineTo(static_cast<float>(DECLARAC::tiempo),
+                              static_cast<float>(DECLARAC::velocidad.toDouble()), color);
+    };
+    enlace.ceder = [&w] {
         ui::DoEvents();
-        if (!vivo(w))
-            return false;
-        caida::retardar(long(DECLARAC::retardo) * 10);
-    } while (m.sigue());
-    return true;
+        return vivo(w);
+    };
+    enlace.retardo = [] { return int(DECLARAC::retardo); };
+    return caida::correr(m, enlace).fin != caida::Final::Abandonada;
 }
 
 // The start points of both curves: the sphere's position and zero velocity at time 0.
@@ -138,7 +127,7 @@ void CaidaAireVacio()
     DECLARAC::dens_aire = m.densAire;
     marcarInicio(*w, inicio);
 
-    if (!pasos(w, m, [](caida::ModeloAire& a) { return a.paso(); }))
+    if (!correrEnVentana(w, m))
         return;
     bloquear(*w, false, true);
 }
@@ -152,13 +141,15 @@ void CaidaLiquido()
     const MarcaDeCorrida marca(w);
     DECLARAC::retardo = static_cast<std::int16_t>(w->VScroll2->Value());
     const int inicio = w->VScroll1->Value();
-    caida::ModeloLiquido m(DECLARAC::radio, DECLARAC::densidad, inicio);
+    // The liquid list stays usable: each step takes the liquid chosen at that moment.
+    caida::ModeloLiquido m(DECLARAC::radio, DECLARAC::densidad, inicio, [] {
+        return caida::Liquido{DECLARAC::dens_liquido, DECLARAC::viscosidad};
+    });
     DECLARAC::masa = m.masa;
     DECLARAC::gravedad = m.gravedad;
     marcarInicio(*w, inicio);
 
-    // The liquid list stays usable: each step takes the liquid chosen at that moment.
-    if (!pasos(w, m, [](caida::ModeloLiquido& l) { return l.paso(DECLARAC::dens_liquido, DECLARAC::viscosidad); }))
+    if (!correrEnVentana(w, m))
         return;
     bloquear(*w, false, false);
 }

@@ -109,21 +109,21 @@ void flotar::comienzo()
         return;
     QPointer<flotar> self(this);
     ++movimientos_;
-    for (;;) {
+    flotacion::EnlaceMovimiento enlace;
+    enlace.ceder = [&] {
         ui::DoEvents();
         // Closed by its close box or the program is ending: the window is left alone.
-        if (!self || !alive())
-            break;
-        if (enMovimiento == 0)
-            break;
-        const flotacion::Fin fin =
-            flotacion::paso(yCuerpo, velocidadCuerpo, masaEnMovimiento_, densidadLiq, densidadSup, lado, gravedad);
-        if (fin == flotacion::Fin::Fondo)
-            break;
-        solido->setTop(static_cast<float>(yCuerpo));
-        if (fin == flotacion::Fin::Techo)
-            break;
-    }
+        return self && alive();
+    };
+    enlace.enMovimiento = [this] { return enMovimiento != 0; };
+    enlace.bloque = [this] { return flotacion::Bloque{yCuerpo, velocidadCuerpo, masaEnMovimiento_, lado}; };
+    enlace.medios = [this] { return flotacion::Medios{densidadLiq, densidadSup, gravedad}; };
+    enlace.movido = [this](const flotacion::Bloque& b) {
+        yCuerpo = b.yCuerpo;
+        velocidadCuerpo = b.velocidadCuerpo;
+    };
+    enlace.mostrar = [this](double y) { solido->setTop(static_cast<float>(y)); };
+    flotacion::mover(enlace);
     if (self)
         --movimientos_;
 }

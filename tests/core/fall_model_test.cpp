@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -27,51 +31,60 @@ struct CorridaEsperada {
     std::int64_t velocidadTicks;   // ten-thousandths
     int muestras;
     long pasoUltimaMuestra;
-    bool desborde;
+    caida::Final fin;
 };
 
 void PrintTo(const CorridaEsperada& e, std::ostream* os) { *os << e.nombre; }
 
 class Corridas : public ::testing::TestWithParam<CorridaEsperada> {};
 
-template <class Modelo, class... Liquido>
-void comprobar(const CorridaEsperada& e, Modelo m, double dt, Liquido... liquido)
-{
-    const caida::Corrida c = caida::correr(m, 10'000'000, liquido...);
-    EXPECT_EQ(c.pasos, e.pasos);
-    EXPECT_EQ(m.velocidad.ticks(), e.velocidadTicks);
-    EXPECT_EQ(c.muestras, e.muestras);
-    EXPECT_EQ(c.pasoUltimaMuestra, e.pasoUltimaMuestra);
-    EXPECT_EQ(c.desborde, e.desborde);
-    EXPECT_NEAR(m.tiempo, c.pasos * dt, 1e-9);
-}
-
 TEST_P(Corridas, EndAtTheirStepWithTheirVelocity)
 {
     const CorridaEsperada& e = GetParam();
+    std::unique_ptr<caida::Modelo> m;
     if (e.medio == Medio::Liquido)
-        comprobar(e, ModeloLiquido(e.radio, e.densidad, e.inicio), 0.0001, e.densLiquido, cur(e.viscosidad));
+        m = std::make_unique<ModeloLiquido>(e.radio, e.densidad, e.inicio, caida::Liquido{e.densLiquido, cur(e.viscosidad)});
     else
-        comprobar(e, ModeloAire(e.radio, e.densidad, e.medio == Medio::Vacio, e.inicio), 0.01);
+        m = std::make_unique<ModeloAire>(e.radio, e.densidad, e.medio == Medio::Vacio, e.inicio);
+    long pasos = 0, pasoUltimaMuestra = 0;
+    int muestras = 0;
+    caida::Enlace enlace;
+    enlace.detener = [&] { return pasos == 10'000'000; };   // a run that never ends fails below
+    enlace.pasoHecho = [&](const caida::Modelo&) { ++pasos; };
+    enlace.muestra = [&](const caida::Modelo&) {
+        ++muestras;
+        pasoUltimaMuestra = pasos;
+    };
+    const caida::Corrida c = caida::correr(*m, enlace);
+    EXPECT_EQ(c.fin, e.fin);
+    EXPECT_EQ(c.pasos, e.pasos);
+    EXPECT_EQ(pasos, e.pasos);
+    EXPECT_EQ(m->velocidad.ticks(), e.velocidadTicks);
+    EXPECT_EQ(muestras, e.muestras);
+    EXPECT_EQ(pasoUltimaMuestra, e.pasoUltimaMuestra);
+    EXPECT_NEAR(m->tiempo, c.pasos * m->dt, 1e-9);
 }
+
+constexpr caida::Final kTerminada = caida::Final::Terminada;
 
 INSTANTIATE_TEST_SUITE_P(
     Caida, Corridas,
     ::testing::Values(
         // Lead, 1 cm, 80 m: 0.0981 m/s more at every step, 20 samples, the last at step 400.
-        CorridaEsperada{"vacio_desde_20", Medio::Vacio, 1, 11.3, 20, 0, 0, 404, 396324, 20, 400, false},
-        CorridaEsperada{"aire_desde_20", Medio::Aire, 1, 11.3, 20, 0, 0, 413, 370291, 20, 400, false},
+        CorridaEsperada{"vacio_desde_20", Medio::Vacio, 1, 11.3, 20, 0, 0, 404, 396324, 20, 400, kTerminada},
+        CorridaEsperada{"aire_desde_20", Medio::Aire, 1, 11.3, 20, 0, 0, 413, 370291, 20, 400, kTerminada},
         // Height 0: one step and the run is over.
-        CorridaEsperada{"vacio_sin_altura", Medio::Vacio, 1, 11.3, 100, 0, 0, 1, 981, 0, 0, false},
-        CorridaEsperada{"aire_sin_altura", Medio::Aire, 1, 11.3, 100, 0, 0, 1, 981, 0, 0, false},
+        CorridaEsperada{"vacio_sin_altura", Medio::Vacio, 1, 11.3, 100, 0, 0, 1, 981, 0, 0, kTerminada},
+        CorridaEsperada{"aire_sin_altura", Medio::Aire, 1, 11.3, 100, 0, 0, 1, 981, 0, 0, kTerminada},
         // Wood in water rises and leaves through the top after about 11.5 s.
         CorridaEsperada{"madera_sube_en_agua", Medio::Liquido, 0.02, 0.8, 20, 1, 0.01, 114979, -17405, 5748, 114960,
-                        false},
+                        kTerminada},
         // Foam in oil: the step is unstable and the sphere is thrown out at once.
-        CorridaEsperada{"espuma_inestable", Medio::Liquido, 0.02, 0.02, 20, 0.9, 0.2, 7, -45607501886, 0, 0, false},
+        CorridaEsperada{"espuma_inestable", Medio::Liquido, 0.02, 0.02, 20, 0.9, 0.2, 7, -45607501886, 0, 0, kTerminada},
         // A speck of foam in air: the velocity runs away; the run ends before it leaves the
         // range of the currency type.
-        CorridaEsperada{"mota_en_aire", Medio::Aire, 0.0001, 0.02, 20, 0, 0, 5, -80836607750337392, 0, 0, true}),
+        CorridaEsperada{"mota_en_aire", Medio::Aire, 0.0001, 0.02, 20, 0, 0, 5, -80836607750337392, 0, 0,
+                        caida::Final::Desborde}),
     [](const ::testing::TestParamInfo<CorridaEsperada>& i) { return std::string(i.param.nombre); });
 
 TEST(Caida, VacuumFirstStepsMoveWithTheNewVelocity)
@@ -84,13 +97,129 @@ TEST(Caida, VacuumFirstStepsMoveWithTheNewVelocity)
     m.paso();
     EXPECT_EQ(m.velocidad.ticks(), 1962);
     EXPECT_NEAR(m.y, 20.002943, 1e-12);
-    for (int i = 3; i <= 404; ++i) {
-        EXPECT_EQ(m.paso() == Paso::Muestra, i % 20 == 0 && i <= 400) << i;
-        ASSERT_EQ(m.velocidad.ticks(), 981 * i);
-        if (i == 400) {
-            EXPECT_NEAR(m.y, 98.6762, 1e-9);
-        }
+}
+
+TEST(Caida, VacuumRunGainsTheSameVelocityEveryStepAndIsSampledEvery20th)
+{
+    // After step i the velocity is i × 0.0981 m/s and the sphere has fallen
+    // 0.0981 × 0.01 × (1 + 2 + … + i) = 0.000981 × i(i+1)/2 m.
+    ModeloAire m(1, 11.3, true, 20);
+    long pasos = 0;
+    std::vector<long> muestras;
+    double yUltimaMuestra = 0;
+    caida::Enlace enlace;
+    enlace.pasoHecho = [&](const caida::Modelo& p) {
+        ++pasos;
+        EXPECT_EQ(p.velocidad.ticks(), 981 * pasos);
+        EXPECT_NEAR(p.y, 20 + 0.000981 * pasos * (pasos + 1) / 2, 1e-9);
+    };
+    enlace.muestra = [&](const caida::Modelo& p) {
+        muestras.push_back(pasos);
+        yUltimaMuestra = p.y;
+    };
+    EXPECT_EQ(caida::correr(m, enlace).pasos, 404);
+    ASSERT_EQ(muestras.size(), 20u);
+    for (std::size_t i = 0; i < muestras.size(); ++i)
+        EXPECT_EQ(muestras[i], 20 * long(i + 1));
+    EXPECT_NEAR(yUltimaMuestra, 98.6762, 1e-9);
+}
+
+// Records what the loop asks, one letter per call: D stop test, P pause test, H step taken,
+// M sample, C yield, R delay.
+struct Guion {
+    std::string visto;
+    bool pausa = false, fin = false;
+    int cedidos = 0;
+    std::function<bool(int)> alCeder = [](int) { return true; };   // the yield's number
+
+    caida::Enlace enlace()
+    {
+        caida::Enlace e;
+        e.detener = [this] { return visto += 'D', fin; };
+        e.enPausa = [this] { return visto += 'P', pausa; };
+        e.pasoHecho = [this](const caida::Modelo&) { visto += 'H'; };
+        e.muestra = [this](const caida::Modelo&) { visto += 'M'; };
+        e.ceder = [this] { return visto += 'C', alCeder(++cedidos); };
+        e.retardo = [this] { return visto += 'R', 0; };
+        return e;
     }
+};
+
+TEST(Corrida, StepOrderSampleYieldAndDelay)
+{
+    // From 99 the sphere lands at step 45; steps 20 and 40 are samples.
+    ModeloAire m(1, 11.3, true, 99);
+    Guion g;
+    const caida::Corrida c = caida::correr(m, g.enlace());
+    EXPECT_EQ(c.fin, caida::Final::Terminada);
+    EXPECT_EQ(c.pasos, 45);
+    std::string esperado;
+    for (int i = 1; i <= 45; ++i)
+        esperado += i % 20 == 0 ? "DPHMCR" : "DPHCR";
+    EXPECT_EQ(g.visto, esperado);
+}
+
+TEST(Corrida, FinWhilePausedTakesOneMoreStepAfterTheWait)
+{
+    ModeloAire m(1, 11.3, true, 20);
+    Guion g;
+    g.alCeder = [&g](int n) {
+        if (n == 1)
+            g.pausa = true;   // "Pausa" in the first step's yield
+        if (n == 3)
+            g.fin = true;     // "Fin" while paused
+        if (n == 4)
+            g.pausa = false;  // "Continuar"
+        return true;
+    };
+    const caida::Corrida c = caida::correr(m, g.enlace());
+    EXPECT_EQ(c.fin, caida::Final::Detenida);
+    EXPECT_EQ(c.pasos, 2);
+    EXPECT_EQ(m.velocidad.ticks(), 1962);
+    // The pause waits yield by yield without a stop test; each wait is tested twice.
+    EXPECT_EQ(g.visto, "DPHCR" "DP" "CPP" "CPP" "CPP" "HCR" "D");
+}
+
+TEST(Corrida, AWatcherGoneEndsTheRunAtOnce)
+{
+    ModeloAire m(1, 11.3, true, 20);
+    Guion g;
+    g.alCeder = [](int n) { return n < 3; };
+    const caida::Corrida c = caida::correr(m, g.enlace());
+    EXPECT_EQ(c.fin, caida::Final::Abandonada);
+    EXPECT_EQ(c.pasos, 3);
+    EXPECT_EQ(g.visto, "DPHCR" "DPHCR" "DPHC");
+
+    // Gone during a pause: no step.
+    ModeloAire otro(1, 11.3, true, 20);
+    Guion h;
+    h.pausa = true;
+    h.alCeder = [](int) { return false; };
+    EXPECT_EQ(caida::correr(otro, h.enlace()).fin, caida::Final::Abandonada);
+    EXPECT_EQ(h.visto, "DPC");
+    EXPECT_EQ(otro.tiempo, 0);
+}
+
+TEST(Corrida, ALiquidChangedBetweenStepsAppliesFromTheNextStep)
+{
+    // Lead in water, then in the thick oil from step 4 on. In oil at rest the first step adds
+    // (981 × (1 − 0.8 / 11.3)) × 0.0001 cm/s.
+    caida::Liquido liquido = caida::kAgua;
+    ModeloLiquido m(0.02, 11.3, 20, [&] { return liquido; });
+    long pasos = 0;
+    classic::Currency antes;
+    caida::Enlace enlace;
+    enlace.detener = [&] { return pasos == 4; };
+    enlace.pasoHecho = [&](const caida::Modelo& p) {
+        if (++pasos == 3) {
+            liquido = *caida::liquidoPorTexto(1);
+            antes = p.velocidad;
+        }
+    };
+    caida::correr(m, enlace);
+    const double v = antes.toDouble();
+    const double viscoso = (6 * caida::pi() * 2 * 0.02) * v / m.masa;
+    EXPECT_EQ(m.velocidad, *classic::CCur(v + (981 * (1 - 0.8 / 11.3) - viscoso) * 0.0001));
 }
 
 TEST(Caida, RisingSphereIsSampledEvenAboveTheTop)
@@ -99,7 +228,7 @@ TEST(Caida, RisingSphereIsSampledEvenAboveTheTop)
     m.y = -0.001;
     m.k = 19;
     m.velocidad = cur(-1.7);
-    EXPECT_EQ(m.paso(1, cur(0.01)), Paso::Muestra);
+    EXPECT_EQ(m.paso(), Paso::Muestra);
     EXPECT_EQ(m.k, 0);
     EXPECT_FALSE(m.sigue());
 }
@@ -126,14 +255,39 @@ TEST(Caida, OverflowLeavesTheLastStepAlone)
     EXPECT_EQ(m.velocidad, v);
 }
 
+TEST(Tablas, MaterialsAndLiquidsInListOrder)
+{
+    ASSERT_EQ(caida::kMateriales.size(), 6u);
+    EXPECT_EQ(caida::kMateriales[5].texto, "Espuma Plast(dens: 0.02)");
+    EXPECT_EQ(caida::kMaterialMasLiviano, 0.02);
+    const struct {
+        int indice;
+        std::optional<caida::Liquido> elegido, porTexto;
+    } casos[] = {
+        {0, caida::Liquido{1, cur(0.01)}, caida::Liquido{1, cur(0.01)}},
+        {1, caida::Liquido{0.9, cur(0.2)}, caida::Liquido{0.8, cur(2)}},
+        {-1, std::nullopt, std::nullopt},
+        {2, std::nullopt, std::nullopt},
+    };
+    auto igual = [](const std::optional<caida::Liquido>& a, const std::optional<caida::Liquido>& b) {
+        return a.has_value() == b.has_value() && (!a || (a->densidad == b->densidad && a->viscosidad == b->viscosidad));
+    };
+    for (const auto& c : casos) {
+        EXPECT_TRUE(igual(caida::liquidoElegido(c.indice), c.elegido)) << c.indice;
+        EXPECT_TRUE(igual(caida::liquidoPorTexto(c.indice), c.porTexto)) << c.indice;
+    }
+}
+
 // --- Result messages -----------------------------------------------------------------------
 
-double tiempoDe(int pasos)
+// The time a vacuum run has reached after `pasos` steps of 0.01 s, summed step by step.
+double tiempoDe(long pasos)
 {
-    double t = 0;
-    for (int i = 0; i < pasos; ++i)
-        t = t + 0.01;
-    return t;
+    ModeloAire m(1, 11.3, true, 0);
+    caida::Enlace enlace;
+    enlace.detener = [&] { return std::lround(m.tiempo * 100) == pasos; };
+    caida::correr(m, enlace);
+    return m.tiempo;
 }
 
 TEST(Resultados, TimeRoundsTheAccumulatedSum)

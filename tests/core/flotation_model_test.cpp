@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -61,6 +63,40 @@ TEST(FlotacionPlacement, EveryCaseAndBoundaryInBothSeparators)
     EXPECT_EQ(flotacion::subidaLiquido(195, 200, 200), 200);
 }
 
+// A motion without a window: the block and the media live here, and the motion is stopped
+// after `pasos` steps (or `alPaso` may change them between two steps).
+struct Movimiento {
+    flotacion::Bloque bloque;
+    flotacion::Medios medios;
+    long pasos = 0, tope = 0;
+    std::vector<double> mostrados;
+    std::function<void(long)> alCeder = [](long) {};
+
+    Fin mover()
+    {
+        flotacion::EnlaceMovimiento e;
+        e.ceder = [this] { return alCeder(pasos), true; };
+        e.enMovimiento = [this] { return pasos < tope; };
+        e.bloque = [this] { return bloque; };
+        e.medios = [this] { return medios; };
+        e.movido = [this](const flotacion::Bloque& b) {
+            ++pasos;
+            bloque = b;
+        };
+        e.mostrar = [this](double y) { mostrados.push_back(y); };
+        return flotacion::mover(e);
+    }
+};
+
+Movimiento enReposo(double top, double sup, double cuerpo, double liq, long tope)
+{
+    Movimiento m;
+    m.bloque = {top, 0, flotacion::masa(cuerpo, kLado), kLado};
+    m.medios = {liq, sup, kGravedad};
+    m.tope = tope;
+    return m;
+}
+
 TEST(FlotacionMotion, EveryStaticPlaceIsAnEquilibrium)
 {
     const struct {
@@ -70,11 +106,11 @@ TEST(FlotacionMotion, EveryStaticPlaceIsAnEquilibrium)
         {kAire, d(190), d(200)}, {d(100), d(100), d(140)}, {kAire, d(140), d(140)}, {d(70), d(75), d(80)},
     };
     for (const auto& r : rows) {
-        double y = flotacion::ubicar(r.sup, r.cuerpo, r.liq, kLado).yCuerpo, v = 0;
-        const double start = y, m = flotacion::masa(r.cuerpo, kLado);
-        for (int i = 0; i < 5000; ++i)
-            ASSERT_EQ(flotacion::paso(y, v, m, r.liq, r.sup, kLado, kGravedad), Fin::Sigue) << start;
-        EXPECT_LT(std::abs(y - start), 1e-9) << start;
+        const double start = flotacion::ubicar(r.sup, r.cuerpo, r.liq, kLado).yCuerpo;
+        Movimiento m = enReposo(start, r.sup, r.cuerpo, r.liq, 5000);
+        ASSERT_EQ(m.mover(), Fin::Detenido) << start;
+        EXPECT_EQ(m.mostrados.size(), 5000u);
+        EXPECT_LT(std::abs(m.bloque.yCuerpo - start), 1e-9) << start;
     }
 }
 
@@ -86,18 +122,49 @@ TEST(FlotacionMotion, DepthAndTheStepsThatEndAMotion)
     for (const auto& r : rows)
         EXPECT_DOUBLE_EQ(flotacion::hundimiento(r.y, kLado), r.s) << r.y;
 
-    // Denser than the liquid: the first step goes past 75 and ends the motion.
-    double y = 75, v = 0;
-    EXPECT_EQ(flotacion::paso(y, v, flotacion::masa(d(150), kLado), d(140), kAire, kLado, kGravedad), Fin::Fondo);
+    // Denser than the liquid: the first step goes past 75 and ends the motion; the block is
+    // not drawn there.
+    Movimiento fondo = enReposo(75, kAire, d(150), d(140), 100);
+    EXPECT_EQ(fondo.mover(), Fin::Fondo);
     const double a = kGravedad * (1 - 1.4 / 1.5);
-    EXPECT_NEAR(v, a * 0.01, 1e-9);
-    EXPECT_NEAR(y, 75 + a * 1e-4, 1e-9);
+    EXPECT_EQ(fondo.pasos, 1);
+    EXPECT_TRUE(fondo.mostrados.empty());
+    EXPECT_NEAR(fondo.bloque.velocidadCuerpo, a * 0.01, 1e-9);
+    EXPECT_NEAR(fondo.bloque.yCuerpo, 75 + a * 1e-4, 1e-9);
 
-    // Lighter than the upper liquid, rising from Top 0: it stops there, at rest.
-    y = 0, v = 0;
-    EXPECT_EQ(flotacion::paso(y, v, flotacion::masa(d(30), kLado), d(140), d(50), kLado, kGravedad), Fin::Techo);
-    EXPECT_EQ(y, 0);
-    EXPECT_EQ(v, 0);
+    // Lighter than the upper liquid, rising from Top 0: it stops there, at rest, drawn at 0.
+    Movimiento techo = enReposo(0, d(50), d(30), d(140), 100);
+    EXPECT_EQ(techo.mover(), Fin::Techo);
+    EXPECT_EQ(techo.mostrados, std::vector<double>{0});
+    EXPECT_EQ(techo.bloque.yCuerpo, 0);
+    EXPECT_EQ(techo.bloque.velocidadCuerpo, 0);
+}
+
+TEST(FlotacionMotion, EachStepTakesTheBlockAsTheYieldLeftIt)
+{
+    // At rest at its static place under air; in the third yield the block is dropped at Top
+    // 10, wholly above the liquid, where only the air buoys it: it falls from rest with
+    // a = 981 × (1 − 0.0013 / 0.8).
+    Movimiento m = enReposo(flotacion::ubicar(kAire, d(80), d(140), kLado).yCuerpo, kAire, d(80), d(140), 3);
+    m.alCeder = [&m](long pasos) {
+        if (pasos == 2) {
+            m.bloque.yCuerpo = 10;
+            m.bloque.velocidadCuerpo = 0;
+        }
+    };
+    EXPECT_EQ(m.mover(), Fin::Detenido);
+    const double a = kGravedad * (1 - kAire / 0.8);
+    ASSERT_EQ(m.mostrados.size(), 3u);
+    EXPECT_NEAR(m.mostrados[2], 10 + a * 1e-4, 1e-9);
+    EXPECT_NEAR(m.bloque.velocidadCuerpo, a * 0.01, 1e-9);
+
+    // A cleared flag ends the motion before any step; a window gone, before the flag is read.
+    Movimiento parado = enReposo(10, kAire, d(80), d(140), 0);
+    EXPECT_EQ(parado.mover(), Fin::Detenido);
+    EXPECT_EQ(parado.pasos, 0);
+    flotacion::EnlaceMovimiento ido;
+    ido.ceder = [] { return false; };
+    EXPECT_EQ(flotacion::mover(ido), Fin::Abandonado);
 }
 
 TEST(FlotacionDrop, NeutralBoundariesAndTheVesselsEdges)
