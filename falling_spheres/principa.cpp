@@ -1,13 +1,12 @@
 #include "falling_spheres/principa.h"
 
-#include "falling_spheres/declarac.h"
-#include "core/fall_model.h"
-#include "falling_spheres/procedim.h"
 #include "common/about.h"
+#include "core/fall_model.h"
+#include "falling_spheres/declarac.h"
+#include "falling_spheres/procedim.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
-#include <QIcon>
 #include <QStringList>
 #include <optional>
 #include <string_view>

@@ -10,8 +10,14 @@
 #include <array>
 #include <cstdint>
 
+namespace stress { struct Invariants; }
+
 class principa : public ui::Form {
     Q_OBJECT
+    // The window tests and the stress run's invariants read the state and raise handlers.
+    friend class PrincipaTest;
+    friend struct stress::Invariants;
+
 public:
     principa();
 
@@ -57,6 +63,7 @@ public:
     ui::CommandButton* Boton_velocidad;
     ui::CommandButton* Boton_fin;
 
+private:
     // The medium chosen before the current choice: 1, 2 or 3.
     std::uint8_t medio_anterior = 0;
 
@@ -90,10 +97,10 @@ public:
     void ReducirRadioMedio();
     void AumentarRadioMedio();
 
-protected:
     void Form_Load() override;
-
-private:
+    void buildControls();
+    void buildMenus();
+    void wireHandlers();
     bool liquidoElegido() const { return Option1[3]->Value(); }
     bool espumaElegida() const { return Combo1->ListIndex() == 5; }
     // Writes a radius into the radius box, whose change handler takes it (or refuses it).

@@ -1,7 +1,7 @@
 #include "falling_spheres/procedim.h"
 
-#include "falling_spheres/declarac.h"
 #include "core/fall_model.h"
+#include "falling_spheres/declarac.h"
 #include "falling_spheres/principa.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"

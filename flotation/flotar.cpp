@@ -1,13 +1,13 @@
 #include "flotation/flotar.h"
 
-#include "core/flotation_model.h"
 #include "common/about.h"
 #include "core/conversions.h"
+#include "core/flotation_model.h"
 #include "ui/runtime.h"
 
-#include <QIcon>
 #include <QPointer>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -38,13 +38,23 @@ void flotar::cambio()
     solido->setTop(static_cast<float>(yCuerpo));
 }
 
+void flotar::leerDensidad(ui::ScrollBar* barra, std::optional<int> siguiente, double& densidad, ui::Label* lectura)
+{
+    // Setting the value runs the bar's handler again, which makes the same test.
+    if (siguiente) {
+        barra->setValue(*siguiente);
+        return;
+    }
+    densidad = barra->Value() / 100.0;
+    lectura->setCaption(texto(densidad));
+    velocidadCuerpo = 0;
+    cambio();
+}
+
 void flotar::LeerDensidadCuerpo()
 {
     enMovimiento = 0;
-    densidadCuerpo = HScroll1->Value() / 100.0;
-    Label3->setCaption(texto(densidadCuerpo));
-    velocidadCuerpo = 0;
-    cambio();
+    leerDensidad(HScroll1, std::nullopt, densidadCuerpo, Label3);
 }
 
 void flotar::HScroll1_Change() { LeerDensidadCuerpo(); }
@@ -52,27 +62,13 @@ void flotar::HScroll1_Change() { LeerDensidadCuerpo(); }
 void flotar::HScroll2_Change()
 {
     enMovimiento = 0;
-    // Setting the value runs this handler again, which makes the same test.
-    if (auto siguiente = flotacion::subidaLiquido(HScroll2->Value(), HScroll3->Value(), HScroll2->maximum())) {
-        HScroll2->setValue(*siguiente);
-        return;
-    }
-    densidadLiq = HScroll2->Value() / 100.0;
-    Label4->setCaption(texto(densidadLiq));
-    velocidadCuerpo = 0;
-    cambio();
+    leerDensidad(HScroll2, flotacion::subidaLiquido(HScroll2->Value(), HScroll3->Value(), HScroll2->maximum()),
+                 densidadLiq, Label4);
 }
 
 void flotar::HScroll3_Change()
 {
-    if (auto siguiente = flotacion::bajadaSuperior(HScroll2->Value(), HScroll3->Value())) {
-        HScroll3->setValue(*siguiente);
-        return;
-    }
-    densidadSup = HScroll3->Value() / 100.0;
-    Label5->setCaption(texto(densidadSup));
-    velocidadCuerpo = 0;
-    cambio();
+    leerDensidad(HScroll3, flotacion::bajadaSuperior(HScroll2->Value(), HScroll3->Value()), densidadSup, Label5);
 }
 
 void flotar::Option1_Click(int Index)

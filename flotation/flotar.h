@@ -7,8 +7,16 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 
+#include <optional>
+
+namespace stress { struct Invariants; }
+
 class flotar : public ui::Form {
     Q_OBJECT
+    // The window tests and the stress run's invariants read the state and raise handlers.
+    friend class FlotarTest;
+    friend struct stress::Invariants;
+
 public:
     flotar();
 
@@ -40,6 +48,10 @@ public:
     ui::Label* Porcent;
     ui::CommandButton* Command1;
 
+    // How deep settling motions nest before a click restarts the running one.
+    static constexpr int kMovimientosAnidados = 8;
+
+private:
     // The window's state. Vessel units for heights, g/cm³ for densities.
     int lado = 0;                   // side of the square block
     double yCuerpo = 0;             // the block's Top
@@ -51,6 +63,8 @@ public:
     double velocidadCuerpo = 0;     // vessel units per second, positive downward
     int enMovimiento = 0;           // 1 while the settling motion may run; 0 stops it
     float agarreY = 0;              // where the block was grabbed, in its own units
+    int movimientos_ = 0;           // motions running, nested in one another
+    double masaEnMovimiento_ = 0;   // the block's mass, taken when a motion starts or restarts
 
     // Places the block at its resting depth and shows the submerged percentage.
     void cambio();
@@ -61,21 +75,17 @@ public:
     // from where the block is and returns at once, so that no number of clicks can exhaust
     // the stack and the block keeps its pace.
     void comienzo();
-    static constexpr int kMovimientosAnidados = 8;
     // How many motions are running, nested in one another.
     int movimientosEnCurso() const { return movimientos_; }
     void IniciarMovimiento();
     void LeerDensidadCuerpo();
+    // A density bar took a value: unless `siguiente` moves it on (its own change then takes
+    // over), the density, its reading and the block's place follow the bar.
+    void leerDensidad(ui::ScrollBar* barra, std::optional<int> siguiente, double& densidad, ui::Label* lectura);
     // Lets the liquid's level follow the block and writes the values on the window.
     void nivel();
 
-protected:
-    void Form_Load() override;
-
-private:
-    int movimientos_ = 0;
-    double masaEnMovimiento_ = 0;   // the block's mass, taken when a motion starts or restarts
-
+    // Handlers, as the controls and menus raise them.
     void HScroll1_Change();
     void HScroll2_Change();
     void HScroll3_Change();
@@ -86,4 +96,9 @@ private:
     void Command1_Click();
     void menu_salir_Click();
     void menu_acerca_Click();
+    void Form_Load() override;
+
+    void buildControls();
+    void buildMenus();
+    void wireHandlers();
 };

@@ -1,9 +1,9 @@
 #include "pressure/form1.h"
 
-#include "core/conversions.h"
-#include "pressure/form2.h"
 #include "common/about.h"
 #include "common/declarac.h"
+#include "core/conversions.h"
+#include "pressure/form2.h"
 #include "ui/dialogs.h"
 #include "ui/mouse_router.h"
 

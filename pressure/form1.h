@@ -20,8 +20,15 @@ bool sobrePiston(const ui::ControlBase& pesa);
 void dejarEnRack(ui::ControlBase& pesa);
 void subirAlPiston(ui::ControlBase& pesa);
 
+namespace stress { struct Invariants; }
+
 class Form1 : public ui::Form {
     Q_OBJECT
+    // The window tests and the stress run's invariants read the state and raise handlers.
+    friend class Form1Test;
+    friend class InputRoutingTest;
+    friend struct stress::Invariants;
+
 public:
     Form1();
 
@@ -73,6 +80,7 @@ public:
     ui::CommandButton* Command1;
     ui::TimerControl* Timer1;
 
+private:
     // --- State --------------------------------------------------------------------------
     double pesoEspecifico = 0;       // N/cm³
     double pesoTotal = 0;            // N (the load in kgf × 9.8)
@@ -136,11 +144,8 @@ public:
     void mnuAcerca_Click();
     void MnuModificarPesos_Click();
     void MnuValores_Click();
-
-protected:
     void Form_Load() override;
 
-private:
     void buildControls();
     void buildMenus();
     void wireHandlers();

@@ -13,5 +13,9 @@ public:
     ui::TextArea* Text1;    // the help text
     ui::CommandButton* Command1;
 
+private:
     void Command1_Click();
+
+    void buildControls();
+    void wireHandlers();
 };

@@ -1,7 +1,7 @@
 #include "shell/arranque.h"
 
-#include "shell/brantel.h"
 #include "common/declarac.h"
+#include "shell/brantel.h"
 #include "ui/runtime.h"
 
 #include <QPointer>

@@ -12,15 +12,17 @@ public:
     ui::Label* Label1;
     ui::PictureBox* Picture1;
 
-protected:
+private:
+    bool clicado = false;
+
     void Form_Load() override;
     // The close box ends the wait as a click would; the splash stays loaded.
     void closeBox() override { clicado = true; }
-
-private:
     void Form_Click() { clicado = true; }
     void Picture1_Click() { clicado = true; }
-    bool clicado = false;
+
+    void buildControls();
+    void wireHandlers();
 };
 
 namespace shell {

@@ -10,20 +10,27 @@ arranque::arranque()
     : ui::Form(QStringLiteral("arranque"), QStringLiteral("Brantel // Grupo Cormund"), 7305, 6090)
 {
     setWindowIcon(QIcon(QStringLiteral(":/assets/icon_splash.png")));
+    buildControls();
+    wireHandlers();
+}
+
+void arranque::buildControls()
+{
+    ui::Container* c = &client();
     client().setBackColor(ui::RGB(128, 128, 128));
 
-    Label1 = ui::label(&client(), QStringLiteral("Label1"), 1560, 120, 3615, 495, QStringLiteral("BRANTEL"));
+    Label1 = ui::label(c, "Label1", 1560, 120, 3615, 495, QStringLiteral("BRANTEL"), ui::msSansSerif(13.5, true));
     Label1->setBackColor(ui::RGB(192, 192, 192));
     Label1->setBorder(true);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(ui::msSansSerif(13.5, true));
 
-    Picture1 = new ui::PictureBox(&client(), QStringLiteral("Picture1"));
-    Picture1->setBorder(true, false);   // the classic sunken edge
-    Picture1->Move(495, 555, 5745, 5190);
+    Picture1 = ui::sunkenBox(c, "Picture1", 495, 555, 5745, 5190);
     Picture1->setAutoSize(true);
     Picture1->setPictureAndFit(QPixmap(QStringLiteral(":/assets/splash.png")));
+}
 
+void arranque::wireHandlers()
+{
     on().Click = [this] { Form_Click(); };
     Picture1->on.Click = [this] { Picture1_Click(); };
 }

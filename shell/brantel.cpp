@@ -1,9 +1,9 @@
 #include "shell/brantel.h"
 
+#include "common/about.h"
 #include "falling_spheres/principa.h"
 #include "flotation/flotar.h"
 #include "pressure/form1.h"
-#include "common/about.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 

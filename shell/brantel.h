@@ -25,12 +25,10 @@ public:
     ui::Line* Line1;
     ui::CommandButton* Command1;
 
-protected:
+private:
     void Form_Load() override;
     // Closing the launcher ends the program: no other window leads back to it.
     void closeBox() override;
-
-private:
     void Picture1_Click() { AbrirPresiones(); }
     void Picture2_Click() { AbrirFlotacion(); }
     void Picture3_Click() { AbrirCaida(); }
@@ -38,4 +36,8 @@ private:
     void menu_acerca_Click();
     void Command1_Click();
     void menu_salir_Click();
+
+    void buildControls();
+    void buildMenus();
+    void wireHandlers();
 };

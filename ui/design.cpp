@@ -2,29 +2,100 @@
 
 namespace ui {
 
+namespace {
+
+// A control with a caption, built in its container and placed.
+template <class C>
+C* captioned(Container* c, const Name& n, double left, double top, double width, double height, const QString& caption)
+{
+    auto* x = place<C>(c, n, left, top, width, height);
+    x->setCaption(caption);
+    return x;
+}
+
+ScrollBar* scrollBar(Qt::Orientation o, Container* c, const Name& n, double left, double top, double width,
+                     double height, ScrollRange range, int value)
+{
+    auto* b = new ScrollBar(o, c, n.text, n.index);
+    b->Move(left, top, width, height);
+    b->setRange(range.min, range.max, range.smallChange, range.largeChange);
+    b->setValue(value);
+    return b;
+}
+
+PictureBox* borderedBox(Container* c, const Name& n, double left, double top, double width, double height,
+                        bool flat)
+{
+    auto* p = new PictureBox(c, n.text, n.index);
+    // The border first: it decides the inner area the place is measured against.
+    p->setBorder(true, flat);
+    p->Move(left, top, width, height);
+    return p;
+}
+
+} // namespace
+
 Label* label(Container* c, const Name& n, double left, double top, double width, double height,
              const QString& caption)
 {
-    auto* l = place<Label>(c, n, left, top, width, height);
-    l->setCaption(caption);
+    return captioned<Label>(c, n, left, top, width, height, caption);
+}
+
+Label* label(Container* c, const Name& n, double left, double top, double width, double height,
+             const QString& caption, const QFont& font)
+{
+    Label* l = label(c, n, left, top, width, height, caption);
+    l->setFont(font);
+    return l;
+}
+
+Label* readout(Container* c, const Name& n, double left, double top, double width, double height,
+               const QString& caption)
+{
+    Label* l = label(c, n, left, top, width, height, caption);
+    l->setBackColor(kWindowBackground);
+    l->setBorder(true);
     return l;
 }
 
 CommandButton* button(Container* c, const Name& n, double left, double top, double width, double height,
                       const QString& caption)
 {
-    auto* b = place<CommandButton>(c, n, left, top, width, height);
-    b->setCaption(caption);
-    return b;
+    return captioned<CommandButton>(c, n, left, top, width, height, caption);
+}
+
+Frame* frame(Container* c, const Name& n, double left, double top, double width, double height,
+             const QString& caption)
+{
+    return captioned<Frame>(c, n, left, top, width, height, caption);
+}
+
+OptionButton* option(Container* c, const Name& n, double left, double top, double width, double height,
+                     const QString& caption)
+{
+    return captioned<OptionButton>(c, n, left, top, width, height, caption);
+}
+
+ScrollBar* hScrollBar(Container* c, const Name& n, double left, double top, double width, double height,
+                      ScrollRange range, int value)
+{
+    return scrollBar(Qt::Horizontal, c, n, left, top, width, height, range, value);
+}
+
+ScrollBar* vScrollBar(Container* c, const Name& n, double left, double top, double width, double height,
+                      ScrollRange range, int value)
+{
+    return scrollBar(Qt::Vertical, c, n, left, top, width, height, range, value);
 }
 
 PictureBox* flatBox(Container* c, const Name& n, double left, double top, double width, double height)
 {
-    auto* p = new PictureBox(c, n.text, n.index);
-    // The border first: it decides the inner area the place is measured against.
-    p->setBorder(true);
-    p->Move(left, top, width, height);
-    return p;
+    return borderedBox(c, n, left, top, width, height, true);
+}
+
+PictureBox* sunkenBox(Container* c, const Name& n, double left, double top, double width, double height)
+{
+    return borderedBox(c, n, left, top, width, height, false);
 }
 
 Shape* shape(Container* c, const Name& n, double left, double top, double width, double height)

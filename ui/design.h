@@ -7,6 +7,7 @@
 #include "ui/colors.h"
 #include "ui/controls.h"
 
+#include <QFont>
 #include <QPixmap>
 
 namespace ui {
@@ -14,7 +15,7 @@ namespace ui {
 // A control's name, with its index when it is an element of a control array: "Label1",
 // {"m0", 2}.
 struct Name {
-    Name(const char* text) : text(QString::fromUtf8(text)) {}
+    Name(const char* text, int index = -1) : text(QString::fromUtf8(text)), index(index) {}
     Name(QString text, int index = -1) : text(std::move(text)), index(index) {}
     QString text;
     int index = -1;
@@ -30,10 +31,29 @@ template <class C> C* place(Container* c, const Name& n, double left, double top
 
 Label* label(Container* c, const Name& n, double left, double top, double width, double height,
              const QString& caption);
+Label* label(Container* c, const Name& n, double left, double top, double width, double height,
+             const QString& caption, const QFont& font);
+// A label that shows a value: white, with a sunken border.
+Label* readout(Container* c, const Name& n, double left, double top, double width, double height,
+               const QString& caption);
 CommandButton* button(Container* c, const Name& n, double left, double top, double width, double height,
                       const QString& caption);
-// A picture box with the flat one-pixel border.
+Frame* frame(Container* c, const Name& n, double left, double top, double width, double height,
+             const QString& caption);
+OptionButton* option(Container* c, const Name& n, double left, double top, double width, double height,
+                     const QString& caption);
+// A scroll bar's Min, Max, SmallChange and LargeChange.
+struct ScrollRange {
+    int min, max, smallChange, largeChange;
+};
+// A scroll bar at its design value; built before its handlers are wired, it raises nothing.
+ScrollBar* hScrollBar(Container* c, const Name& n, double left, double top, double width, double height,
+                      ScrollRange range, int value);
+ScrollBar* vScrollBar(Container* c, const Name& n, double left, double top, double width, double height,
+                      ScrollRange range, int value);
+// A picture box with the flat one-pixel border, or with the classic sunken edge.
 PictureBox* flatBox(Container* c, const Name& n, double left, double top, double width, double height);
+PictureBox* sunkenBox(Container* c, const Name& n, double left, double top, double width, double height);
 // A shape outlined, or filled with a colour.
 Shape* shape(Container* c, const Name& n, double left, double top, double width, double height);
 Shape* filledShape(Container* c, const Name& n, double left, double top, double width, double height, Color fill);

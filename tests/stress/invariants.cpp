@@ -1,16 +1,16 @@
 // What must hold in every window after any event, computed from the window's own state.
 #include "tests/stress/stress_driver.h"
 
+#include "core/conversions.h"
+#include "core/flotation_model.h"
+#include "core/pressure_model.h"
 #include "falling_spheres/declarac.h"
 #include "falling_spheres/principa.h"
 #include "falling_spheres/procedim.h"
 #include "flotation/flotar.h"
-#include "core/flotation_model.h"
 #include "pressure/form1.h"
-#include "core/pressure_model.h"
 #include "ui/control.h"
 #include "ui/mouse_router.h"
-#include "core/conversions.h"
 
 #include <QPointer>
 #include <cmath>
@@ -29,7 +29,11 @@ template <class F> std::vector<F*> live()
     return out;
 }
 
-QString pressureProblem(Form1& w)
+} // namespace
+
+bool Invariants::flotationMoving(const flotar& w) { return w.enMovimiento != 0; }
+
+QString Invariants::pressureProblem(Form1& w)
 {
     const QString load = w.Text2->Text();
     bool whole = false;
@@ -57,7 +61,7 @@ QString pressureProblem(Form1& w)
     return {};
 }
 
-QString fallProblem(principa& w)
+QString Invariants::fallProblem(principa& w)
 {
     if (!(DECLARAC::radio >= 0 && DECLARAC::radio <= 10))
         return QStringLiteral("radius %1").arg(DECLARAC::radio);
@@ -71,12 +75,12 @@ QString fallProblem(principa& w)
     return {};
 }
 
-QString flotationProblem(flotar& w)
+QString Invariants::flotationProblem(flotar& w)
 {
     const int liquid = w.HScroll2->Value(), upper = w.HScroll3->Value();
     if (liquid < 80 || liquid > 200 || liquid < upper)
         return QStringLiteral("liquid bar %1 with upper-liquid bar %2").arg(liquid).arg(upper);
-    if (w.enMovimiento != 0)
+    if (flotationMoving(w))
         return {};   // a motion may have moved the block
     const flotacion::Ubicacion placed = flotacion::ubicar(w.densidadSup, w.densidadCuerpo, w.densidadLiq, w.lado);
     const bool neutral = flotacion::quedaDondeCae(w.yCuerpo, w.densidadCuerpo, w.densidadLiq, w.densidadSup, w.lado);
@@ -84,8 +88,6 @@ QString flotationProblem(flotar& w)
         return QStringLiteral("block at rest at %1, placement says %2").arg(w.yCuerpo).arg(placed.yCuerpo);
     return {};
 }
-
-} // namespace
 
 void addWindowInvariants(Driver& d)
 {
@@ -96,13 +98,13 @@ void addWindowInvariants(Driver& d)
     });
     d.addInvariant(QStringLiteral("pressure"), [] {
         for (Form1* w : live<Form1>())
-            if (QString p = pressureProblem(*w); !p.isEmpty())
+            if (QString p = Invariants::pressureProblem(*w); !p.isEmpty())
                 return p;
         return QString();
     });
     d.addInvariant(QStringLiteral("falling spheres"), [] {
         for (principa* w : live<principa>())
-            if (QString p = fallProblem(*w); !p.isEmpty())
+            if (QString p = Invariants::fallProblem(*w); !p.isEmpty())
                 return p;
         return QString();
     });
@@ -125,7 +127,7 @@ void addWindowInvariants(Driver& d)
     });
     d.addInvariant(QStringLiteral("flotation"), [] {
         for (flotar* w : live<flotar>())
-            if (QString p = flotationProblem(*w); !p.isEmpty())
+            if (QString p = Invariants::flotationProblem(*w); !p.isEmpty())
                 return p;
         return QString();
     });

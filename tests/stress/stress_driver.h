@@ -14,6 +14,9 @@
 #include <vector>
 
 class QWidget;
+class Form1;
+class principa;
+class flotar;
 namespace ui {
 class Form;
 class ScrollBar;
@@ -143,6 +146,17 @@ private:
 
 // Invariants of every window (defined beside the driver).
 void addWindowInvariants(Driver& d);
+
+// What the stress run reads of a window's own state, beyond its controls: the windows name
+// this struct their friend.
+struct Invariants {
+    // What is wrong in the window, or an empty text.
+    static QString pressureProblem(Form1& w);
+    static QString fallProblem(principa& w);
+    static QString flotationProblem(flotar& w);
+    // A settling motion may be moving the block.
+    static bool flotationMoving(const flotar& w);
+};
 
 // Peak resident memory of this process in kB (VmHWM), or -1 where unknown.
 long peakMemoryKb();

@@ -592,7 +592,7 @@ bool Driver::endProgram()
 
 bool Driver::endALoop()
 {
-    if (auto* fl = shown<flotar>(); fl && fl->enMovimiento != 0) {
+    if (auto* fl = shown<flotar>(); fl && Invariants::flotationMoving(*fl)) {
         switch (pick(3)) {
         case 0:
             return scrollBarClick(fl, chance(0.5) ? fl->HScroll1 : fl->HScroll2);
