@@ -7,12 +7,12 @@
 #include "common/declarac.h"
 #include "core/conversions.h"
 #include "tests/support/input.h"
+#include "tests/support/separators.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 #include "tests/support/input.h"
 
 #include <QMenuBar>
-#include <QStyleOptionSlider>
 #include <QtTest>
 #include <cmath>
 #include <numbers>
@@ -27,20 +27,7 @@ const QStringList kLiquid = {"calcularAltura", "medirManometros"};
 
 QPoint px(double xTw, double yTw) { return QPoint(int(xTw / 15), int(yTw / 15)); }
 
-QPoint scrollPart(QScrollBar* bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = bar->orientation();
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = bar->sliderPosition();
-    opt.sliderValue = bar->value();
-    opt.singleStep = bar->singleStep();
-    opt.pageStep = bar->pageStep();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, bar).center();
-}
+QPoint scrollPart(QScrollBar* bar, QStyle::SubControl part) { return input::scrollBarPart(bar, part).center(); }
 
 } // namespace
 
@@ -165,19 +152,12 @@ class Form1Test : public QObject {
     }
 
 private slots:
-    void initTestCase_data()
-    {
-        QTest::addColumn<char>("separator");
-        QTest::newRow("comma") << ',';
-        QTest::newRow("point") << '.';
-    }
+    void initTestCase_data() { separators::rows(); }
 
     void init()
     {
         ui::applyApplicationLook();
-        QFETCH_GLOBAL(char, separator);
-        sep = separator;
-        classic::setDecimalSeparator(sep);
+        sep = separators::apply();
         DECLARAC::colorPulsado = ui::RGB(100, 100, 100);
         ops.clear();
         dialogs.clear();

@@ -8,6 +8,7 @@
 #include "pressure/form1.h"
 #include "common/declarac.h"
 #include "tests/support/input.h"
+#include "tests/support/separators.h"
 #include "core/conversions.h"
 #include "ui/dialogs.h"
 #include "ui/mouse_router.h"
@@ -52,18 +53,12 @@ class InputRoutingTest : public QObject {
     QList<ui::DialogRequest> dialogs;
 
 private slots:
-    void initTestCase_data()
-    {
-        QTest::addColumn<char>("separator");
-        QTest::newRow("comma") << ',';
-        QTest::newRow("point") << '.';
-    }
+    void initTestCase_data() { separators::rows(); }
 
     void init()
     {
         ui::applyApplicationLook();
-        QFETCH_GLOBAL(char, separator);
-        classic::setDecimalSeparator(separator);
+        separators::apply();
         DECLARAC::colorPulsado = ui::RGB(100, 100, 100);
         dialogs.clear();
         ui::setDialogAnswerer([this](const ui::DialogRequest& r) {
