@@ -156,7 +156,17 @@ private slots:
         QCOMPARE(w.Combo2->Text(), QStringLiteral("Agua"));
         QCOMPARE(DECLARAC::dens_liquido, 1.0);
         QCOMPARE(DECLARAC::viscosidad, *classic::CCur(0.01));
+        // A lead sphere run in that water from the height bar's 95, at the fastest speed.
+        w.VScroll1->setValue(95);
+        w.VScroll2->setValue(0);
+        input::click(w.Boton_Iniciar, w.Boton_Iniciar->rect().center());
+        input::click(w.Boton_tiempo, w.Boton_tiempo->rect().center());
+        input::click(w.Boton_velocidad, w.Boton_velocidad->rect().center());
+        QVERIFY(dialogs.size() >= 2);
+        QCOMPARE(dialogs[dialogs.size() - 2].text, QStringLiteral("Tiempo final  .1 (S)"));
+        QCOMPARE(dialogs.last().text, QStringLiteral("Velocidad final  64.7 (cm/S)"));
         // The arrow keys still choose: oil as the list gives it.
+        input::focus(w.Combo2);
         input::key(w.Combo2, Qt::Key_Down);
         QCOMPARE(w.Combo2->Text(), QStringLiteral("Aceite"));
         QCOMPARE(DECLARAC::dens_liquido, 0.9);
