@@ -91,33 +91,27 @@ principa& ventanaRapida()
     return w;
 }
 
-void BM_CorridaVacioVentana(benchmark::State& state)
+// Whole runs as the window does them, from "INICIAR" to the end: `medio` is the medium's
+// option, `material` the list's item, `dt` the model's step (to count the steps run).
+void corridaEnVentana(benchmark::State& state, int medio, int material, double dt)
 {
     principa& w = ventanaRapida();
-    w.Option1[1]->setValue(true);
-    w.Combo1->setListIndex(0);
+    w.Option1[std::size_t(medio)]->setValue(true);
+    w.Combo1->setListIndex(material);
     long pasos = 0;
     for (auto _ : state) {
         w.Boton_Iniciar->click();
-        pasos += std::lround(DECLARAC::tiempo / 0.01);
+        pasos += std::lround(DECLARAC::tiempo / dt);
     }
     state.counters["pasos/s"] = benchmark::Counter(double(pasos), benchmark::Counter::kIsRate);
 }
+
+// Lead in vacuum from 20.
+void BM_CorridaVacioVentana(benchmark::State& state) { corridaEnVentana(state, 1, 0, 0.01); }
 BENCHMARK(BM_CorridaVacioVentana)->Unit(benchmark::kMillisecond);
 
 // Wood rising through water: about 115,000 steps.
-void BM_CorridaLiquidoVentana(benchmark::State& state)
-{
-    principa& w = ventanaRapida();
-    w.Option1[3]->setValue(true);
-    w.Combo1->setListIndex(4);
-    long pasos = 0;
-    for (auto _ : state) {
-        w.Boton_Iniciar->click();
-        pasos += std::lround(DECLARAC::tiempo / 0.0001);
-    }
-    state.counters["pasos/s"] = benchmark::Counter(double(pasos), benchmark::Counter::kIsRate);
-}
+void BM_CorridaLiquidoVentana(benchmark::State& state) { corridaEnVentana(state, 3, 4, 0.0001); }
 BENCHMARK(BM_CorridaLiquidoVentana)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
