@@ -110,6 +110,14 @@ void principa::buildControls()
     Boton_tiempo = ui::button(c, "Boton_tiempo", 2880, 5160, 1455, 375, QStringLiteral("Tiempo Final"));
     Boton_velocidad = ui::button(c, "Boton_velocidad", 5160, 5160, 1575, 375, QStringLiteral("Velocidad Final"));
     Boton_fin = ui::button(c, "Boton_fin", 7560, 5160, 615, 375, QStringLiteral("Salir"));
+
+    // The tab order: the order in which the controls are made.
+    ui::tabIndexesInOrder({Frame1,       Label1,        Caja_radio,   SpinUp,       SpinDown,      Combo1,
+                           Frame2,       Option1[1],    Option1[2],   Option1[3],   Combo2,        Label5,
+                           VScroll1,     tex_altura,    Label4,       VScroll2,     graf_caida,    graf_pos,
+                           graf_veloc,   Label6[0],     Label7[0],    Label6[1],    Label7[1],     Label2,
+                           Label3,       Boton_parar,   Boton_Iniciar, Boton_borrar, Command1,     Boton_tiempo,
+                           Boton_velocidad, Boton_fin});
 }
 
 void principa::buildMenus()

@@ -84,6 +84,11 @@ void flotar::buildControls()
     Porcent->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Command1 = ui::button(c, "Command1", 6660, 4920, 780, 345, QStringLiteral("Salir"));
     Command1->setFont(ui::msSansSerif(8.25, true));
+
+    // The tab order: the order in which the controls are made.
+    ui::tabIndexesInOrder({Picture1, solido,   Frame1,   Option1[0], Option1[1], Label7[0], Label6,
+                           HScroll3, Label5,   Label1,   Label7[1],  HScroll1,   Label3,    Label2,
+                           Label7[2], HScroll2, Label4,  Label8,     Porcent,    Command1});
 }
 
 void flotar::buildMenus()

@@ -55,16 +55,6 @@ void Form1::Form_Load()
     // The whole recomputation, in the level bar's order, so that every display agrees with
     // the start values before the window is first drawn.
     VScroll1_Change();
-
-    setTabOrder(Command1, Text2);
-    setTabOrder(Text2, Combo1);
-    setTabOrder(Combo1, Check2);
-    setTabOrder(Check2, Text4);
-    setTabOrder(Text4, Text5);
-    setTabOrder(Text5, VScroll1);
-    setTabOrder(VScroll1, Text1);
-    setTabOrder(Text1, Option1[0]);
-    Command1->setFocus();
     Timer1->start();
 }
 

@@ -178,6 +178,17 @@ void Form1::buildControls()
 
     Timer1 = new ui::TimerControl(this, QStringLiteral("Timer1"), 100);
 
+    // The tab order of the design.
+    ui::tabIndexes({
+        {Label1, 0},     {Command1, 1},   {Text2, 2},      {Combo1, 3},     {Label9, 4},     {Label3, 5},
+        {SpinDown2, 6},  {m0[0], 7},      {SpinUp2, 8},    {SpinDown1, 9},  {SpinUp1, 10},   {m0[1], 11},
+        {m0[2], 12},     {m0[3], 13},     {Check2, 14},    {Text4, 15},     {Text5, 16},     {VScroll1, 17},
+        {Label4, 18},    {Text1, 19},     {Pesa[0], 20},   {Pesa[1], 21},   {Pesa[2], 22},   {Pesa[3], 23},
+        {Pesa[4], 24},   {Label2, 25},    {Label5, 26},    {Label7, 27},    {Label6, 28},    {Label8, 29},
+        {Label10, 30},   {Label11, 31},   {Label12, 32},   {Label13, 33},   {reloj[1], 34},  {reloj[0], 35},
+        {reloj[3], 36},  {reloj[2], 37},  {Frame1, 38},    {Option1[0], 39}, {Option1[1], 40},
+    });
+
     // Only the background and the liquid show the cross; every other control its own pointer.
     for (ui::ControlBase* ctl : client().controls()) {
         QWidget* w = ctl->widget();

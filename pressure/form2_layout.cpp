@@ -19,7 +19,7 @@ void Form2::buildControls()
     Label1 = ui::place<ui::Label>(c, "Label1", 240, 120, 5895, 375);
     Text1 = ui::place<ui::TextArea>(c, "Text1", 480, 600, 5175, 1455);
     Command1 = ui::button(c, "Command1", 2280, 2280, 1455, 375, QStringLiteral("Continuar"));
-    setTabOrder(Text1, Command1);
+    ui::tabIndexes({{Text1, 0}, {Command1, 1}, {Label1, 2}});
 }
 
 void Form2::wireHandlers() { Command1->on.Click = [this] { Command1_Click(); }; }

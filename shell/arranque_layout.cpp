@@ -27,6 +27,8 @@ void arranque::buildControls()
     Picture1 = ui::sunkenBox(c, "Picture1", 495, 555, 5745, 5190);
     Picture1->setAutoSize(true);
     Picture1->setPictureAndFit(QPixmap(QStringLiteral(":/assets/splash.png")));
+
+    ui::tabIndexesInOrder({Label1, Picture1});
 }
 
 void arranque::wireHandlers()

@@ -7,15 +7,6 @@
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
-
-void Brantel::Form_Load()
-{
-    setTabOrder(Command1, Picture1);
-    setTabOrder(Picture1, Picture2);
-    setTabOrder(Picture2, Picture3);
-    Command1->setFocus();
-}
-
 void Brantel::closeBox() { ui::End(); }
 
 void Brantel::AbrirPresiones()

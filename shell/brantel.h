@@ -26,7 +26,6 @@ public:
     ui::CommandButton* Command1;
 
 private:
-    void Form_Load() override;
     // Closing the launcher ends the program: no other window leads back to it.
     void closeBox() override;
     void Picture1_Click() { AbrirPresiones(); }

@@ -9,13 +9,12 @@
 
 namespace {
 
-// A simulation's picture: it takes the focus and shows a hand, as a link would.
+// A simulation's picture: it shows a hand, as a link would.
 ui::PictureBox* thumbnail(ui::Container* c, const ui::Name& n, double left, double top, double width, double height,
                           const QString& picture)
 {
     ui::PictureBox* p = ui::sunkenBox(c, n, left, top, width, height);
     p->setPicture(QPixmap(picture));
-    p->setFocusPolicy(Qt::StrongFocus);
     p->setCursor(Qt::PointingHandCursor);
     return p;
 }
@@ -38,7 +37,6 @@ void Brantel::buildControls()
     const ui::Color gris = ui::RGB(128, 128, 128);
     const ui::Color blanco = ui::RGB(255, 255, 255);
 
-    // The button comes first in the tab order, so it holds the focus when the launcher opens.
     Command1 = ui::button(c, "Command1", 7680, 5520, 855, 420, QStringLiteral("Salir"));
 
     Shape1 = ui::filledShape(c, "Shape1", 120, 120, 9495, 375, gris);
@@ -66,6 +64,9 @@ void Brantel::buildControls()
     Image1->setPicture(QPixmap(QStringLiteral(":/assets/launcher_name.png")));
 
     Line1 = ui::line(c, "Line1", 8640, 0, 8640, 6360, 4);
+
+    // "Salir" comes first in the tab order, so it holds the focus when the launcher opens.
+    ui::tabIndexesInOrder({Command1, Picture1, Picture2, Picture3, Label1, Label2});
 }
 
 void Brantel::buildMenus()

@@ -225,6 +225,8 @@ void Canvas::paintBorder(QPainter& p) const
 PictureBox::PictureBox(Container* container, const QString& name, int index)
     : Canvas(container->containerWidget(), container, name, index)
 {
+    // A picture box is a tab stop and takes the focus when clicked.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PictureBox::fitPicture()

@@ -1,7 +1,8 @@
 #include "ui/control.h"
 
-#include <QAction>
 #include "ui/twips.h"
+
+#include <QAction>
 
 #include <algorithm>
 #include <cmath>
@@ -96,8 +97,12 @@ void Container::arrangeStacking()
 // ---------------------------------------------------------------------------------------
 // ControlBase
 
+namespace {
+unsigned long long nextCreated = 0;
+}
+
 ControlBase::ControlBase(QWidget* self, Container* container, const QString& name, int index)
-    : self_(self), container_(container), name_(name), index_(index)
+    : self_(self), container_(container), name_(name), index_(index), created_(nextCreated++)
 {
     self_->setObjectName(index >= 0 ? QStringLiteral("%1(%2)").arg(name).arg(index) : name);
     self_->setMouseTracking(true);
@@ -111,6 +116,16 @@ ControlBase::~ControlBase()
         auto& v = container_->controls_;
         v.erase(std::remove(v.begin(), v.end(), this), v.end());
     }
+}
+
+bool ControlBase::tabsBefore(const ControlBase& other) const
+{
+    const bool stated = tabIndex_ >= 0, otherStated = other.tabIndex_ >= 0;
+    if (stated != otherStated)
+        return stated;
+    if (stated && tabIndex_ != other.tabIndex_)
+        return tabIndex_ < other.tabIndex_;
+    return created_ < other.created_;
 }
 
 void ControlBase::setLeft(double v)

@@ -126,6 +126,13 @@ public:
     QString DataField() const { return dataField_; }
     void setDataField(const QString& v) { dataField_ = v; }
 
+    // The control's place in its window's tab order, as the design gives it. Controls the
+    // design gives none follow, in the order they were created.
+    int TabIndex() const { return tabIndex_; }
+    void setTabIndex(int i) { tabIndex_ = i; }
+    // Orders controls as the focus visits them: by TabIndex, then by creation.
+    bool tabsBefore(const ControlBase& other) const;
+
     // Manual drag: Drag(1) begins dragging this control with the button held down;
     // the control stays where it is while its drag icon follows the pointer.
     void Drag(int action = 1);
@@ -161,6 +168,8 @@ private:
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     QString tag_, dataField_;
     QPixmap dragIcon_;
+    int tabIndex_ = -1;
+    unsigned long long created_;   // creation order, for controls without a TabIndex
 };
 
 // The control a widget is (nullptr if it is none).
@@ -178,4 +187,5 @@ ControlBase* controlOf(const QWidget* w);
     Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled) \
     Q_PROPERTY(QString Tag READ Tag WRITE setTag) \
     Q_PROPERTY(QString DataField READ DataField WRITE setDataField) \
+    Q_PROPERTY(int TabIndex READ TabIndex WRITE setTabIndex) \
     Q_PROPERTY(int Index READ Index)

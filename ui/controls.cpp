@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionSlider>
 #include <algorithm>
 #include <cmath>
 
@@ -134,7 +135,12 @@ TextBox::TextBox(Container* container, const QString& name, int index)
 void TextBox::setText(const QString& text)
 {
     const QString before = QLineEdit::text();
+    const bool typing = hasFocus();
+    const int caret = cursorPosition();
     QLineEdit::setText(text);
+    // A long value must not show only its tail: a reader would take "…000000.00" for a
+    // small number.
+    setCursorPosition(typing ? std::min(caret, int(QLineEdit::text().size())) : 0);
     if (QLineEdit::text() != before && on.Change)
         on.Change();
 }
@@ -285,9 +291,60 @@ OptionButton::OptionButton(Container* container, const QString& name, int index)
     : QRadioButton(container->containerWidget()), ControlBase(this, container, name, index)
 {
     connect(this, &QRadioButton::toggled, this, [this](bool checked) {
-        if (checked && on.Click)
+        if (!checked)
+            return;
+        settleTabStop();
+        if (on.Click)
             on.Click();
     });
+}
+
+std::vector<OptionButton*> OptionButton::group() const
+{
+    std::vector<OptionButton*> out;
+    if (!container())
+        return {const_cast<OptionButton*>(this)};
+    for (ControlBase* c : container()->controls())
+        if (auto* o = dynamic_cast<OptionButton*>(c))
+            out.push_back(o);
+    std::stable_sort(out.begin(), out.end(), [](const OptionButton* a, const OptionButton* b) { return a->tabsBefore(*b); });
+    return out;
+}
+
+void OptionButton::settleTabStop()
+{
+    const std::vector<OptionButton*> g = group();
+    OptionButton* stop = g.front();
+    for (OptionButton* o : g)
+        if (o->isChecked())
+            stop = o;
+    for (OptionButton* o : g)
+        o->setFocusPolicy(o == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* e)
+{
+    int step = 0;
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Down:
+    case Qt::Key_Right: step = 1; break;
+    default: QRadioButton::keyPressEvent(e); return;
+    }
+    e->accept();
+    // The next button of the group that can be chosen, going round at either end.
+    const std::vector<OptionButton*> g = group();
+    const int n = int(g.size());
+    const int here = int(std::find(g.begin(), g.end(), this) - g.begin());
+    for (int k = 1; k < n; ++k) {
+        OptionButton* next = g[std::size_t(((here + step * k) % n + n) % n)];
+        if (next->isVisible() && next->isEnabled()) {
+            next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            next->setChecked(true);
+            return;
+        }
+    }
 }
 
 CheckBox::CheckBox(Container* container, const QString& name, int index)
@@ -451,6 +508,8 @@ void Line::paintEvent(QPaintEvent*)
 ScrollBar::ScrollBar(Qt::Orientation orientation, Container* container, const QString& name, int index)
     : QScrollBar(orientation, container->containerWidget()), ControlBase(this, container, name, index)
 {
+    // A tab stop, and a click on it takes the focus, as on the classic platform.
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QScrollBar::valueChanged, this, [this](int v) {
         if (writing_)
             return;
@@ -470,6 +529,40 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, Container* container, const QS
         if (on.Change)
             on.Change();
     });
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent* e)
+{
+    SliderAction action = SliderNoAction;
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left: action = SliderSingleStepSub; break;
+    case Qt::Key_Down:
+    case Qt::Key_Right: action = SliderSingleStepAdd; break;
+    case Qt::Key_PageUp: action = SliderPageStepSub; break;
+    case Qt::Key_PageDown: action = SliderPageStepAdd; break;
+    case Qt::Key_Home: action = SliderToMinimum; break;
+    case Qt::Key_End: action = SliderToMaximum; break;
+    default: QWidget::keyPressEvent(e); return;
+    }
+    e->accept();
+    triggerAction(action);
+}
+
+// The bar that holds the focus shows it with a dotted outline inside its thumb.
+void ScrollBar::paintEvent(QPaintEvent* e)
+{
+    QScrollBar::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    const QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, this);
+    if (thumb.width() < 6 || thumb.height() < 6)
+        return;
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.drawRect(thumb.adjusted(2, 2, -3, -3));
 }
 
 void ScrollBar::setRange(int min, int max, int smallChange, int largeChange)

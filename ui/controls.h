@@ -49,7 +49,9 @@ class TextBox : public QLineEdit, public ControlBase {
 public:
     TextBox(Container* container, const QString& name, int index = -1);
     QString Text() const { return QLineEdit::text(); }
-    // Writing the text from code raises Change at once; MaxLength cuts what is written.
+    // Writing the text from code raises Change at once; MaxLength cuts what is written. A box
+    // that does not hold the focus then shows its text from the first character; in the box
+    // the user is typing in, the caret stays where it was.
     void setText(const QString& text);
     void setLocked(bool locked) { setReadOnly(locked); }
     bool clickOnRelease() const override { return false; }
@@ -112,6 +114,8 @@ public:
 };
 
 // Option buttons in one container exclude each other; Click when one becomes selected.
+// The group is one stop of the tab order, on its selected button; the arrow keys move
+// within the group and select the button they reach.
 class OptionButton : public QRadioButton, public ControlBase {
     Q_OBJECT
     UI_CONTROL_PROPERTIES
@@ -122,10 +126,18 @@ public:
     bool Value() const { return isChecked(); }
     void setValue(bool v) { setChecked(v); }
     bool clickOnRelease() const override { return false; }
+    // The option buttons of this one's container, in tab order.
+    std::vector<OptionButton*> group() const;
+    // Only the selected button of the group (or its first, when none is) is a tab stop.
+    void settleTabStop();
 
 protected:
     // A click anywhere in the control's rectangle chooses it, not only on circle and caption.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void keyPressEvent(QKeyEvent* e) override;
+    // Qt would make the button that last had the focus the group's tab stop; here the
+    // selected one is, whichever had the focus.
+    void focusInEvent(QFocusEvent* e) override { QWidget::focusInEvent(e); }
 };
 
 // Value 0 (clear) or 1 (ticked); Click whenever the value changes.
@@ -264,6 +276,12 @@ public:
     // A value outside Min .. Max is brought inside; an unchanged value raises nothing.
     void setValue(int v);
     bool clickOnRelease() const override { return false; }
+
+protected:
+    // With the focus, the arrow keys move by SmallChange, Page Up and Page Down by
+    // LargeChange, Home and End to Min and Max, as the arrows and the track do.
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     bool writing_ = false;

@@ -126,4 +126,17 @@ SpinButton* spinButton(Container* c, const Name& n, double left, double top, con
     return s;
 }
 
+void tabIndexes(std::initializer_list<TabStop> stops)
+{
+    for (const TabStop& s : stops)
+        s.control->setTabIndex(s.index);
+}
+
+void tabIndexesInOrder(std::initializer_list<ControlBase*> controls)
+{
+    int i = 0;
+    for (ControlBase* c : controls)
+        c->setTabIndex(i++);
+}
+
 } // namespace ui

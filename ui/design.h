@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QPixmap>
+#include <initializer_list>
 
 namespace ui {
 
@@ -61,5 +62,15 @@ Shape* filledShape(Container* c, const Name& n, double left, double top, double 
 Line* line(Container* c, const Name& n, double x1, double y1, double x2, double y2, int width = 1);
 // A spin button with its arrow picture, its corner at (left, top).
 SpinButton* spinButton(Container* c, const Name& n, double left, double top, const QString& arrow);
+
+// The design's tab order, control by control with its TabIndex; the window links its focus
+// chain from it when it loads.
+struct TabStop {
+    ControlBase* control;
+    int index;
+};
+void tabIndexes(std::initializer_list<TabStop> stops);
+// The same, for a design that numbers its controls in the order given, from 0.
+void tabIndexesInOrder(std::initializer_list<ControlBase*> controls);
 
 } // namespace ui

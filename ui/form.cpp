@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/controls.h"
 #include "ui/mouse_router.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
@@ -19,6 +20,16 @@ std::vector<Form*>& registry()
 {
     static std::vector<Form*> forms;
     return forms;
+}
+
+// Every control of a container, the controls of its frames and picture boxes included.
+void collectControls(Container& c, std::vector<ControlBase*>& out)
+{
+    for (ControlBase* k : c.controls()) {
+        out.push_back(k);
+        if (auto* inner = dynamic_cast<Container*>(k))
+            collectControls(*inner, out);
+    }
 }
 
 std::function<void(const QString&)>& loadObserver()
@@ -70,9 +81,37 @@ void Form::Load()
     client_->setMinimumSize(1, 1);
     client_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     client_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    buildFocusChain();
     if (loadObserver())
         loadObserver()(objectName());
     Form_Load();
+}
+
+void Form::buildFocusChain()
+{
+    std::vector<ControlBase*> all;
+    collectControls(*client_, all);
+    std::stable_sort(all.begin(), all.end(), [](const ControlBase* a, const ControlBase* b) { return a->tabsBefore(*b); });
+    // Labels, frames, shapes, lines and images never take the focus. Hidden and disabled
+    // controls stay in the chain: Tab passes over them until they show and are enabled.
+    QWidget* previous = nullptr;
+    for (ControlBase* c : all) {
+        if (auto* o = dynamic_cast<OptionButton*>(c))
+            o->settleTabStop();
+        QWidget* w = c->widget();
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+    for (ControlBase* c : all) {
+        QWidget* w = c->widget();
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabledTo(this) && w->isVisibleTo(this)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void Form::Show()

@@ -57,6 +57,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // Links the window's tab stops in the order of their TabIndex and gives the first one
+    // that can take it the focus.
+    void buildFocusChain();
     template <class F> friend F& instance();
     std::function<void()> forget_;
     Canvas* client_;

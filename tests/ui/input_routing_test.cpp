@@ -9,6 +9,7 @@
 #include "common/declarac.h"
 #include "tests/support/input.h"
 #include "tests/support/separators.h"
+#include "tests/support/windows.h"
 #include "core/conversions.h"
 #include "ui/dialogs.h"
 #include "ui/mouse_router.h"
@@ -20,15 +21,7 @@ namespace {
 
 QPoint px(double xTw, double yTw) { return QPoint(int(xTw / 15), int(yTw / 15)); }
 
-template <class F> F& shown()
-{
-    F& f = ui::instance<F>();
-    f.Show();
-    f.activateWindow();
-    if (!QTest::qWaitForWindowExposed(&f))
-        qFatal("%s never showed", qPrintable(f.objectName()));
-    return f;
-}
+using windows::shown;
 
 // Drags weight i by a point 10 × 20 pixels inside it onto (x, y) twips of the window.
 void dropWeight(Form1& f, int i, double xTw, double yTw, Qt::MouseButton b = Qt::LeftButton)
@@ -57,25 +50,16 @@ private slots:
 
     void init()
     {
-        ui::applyApplicationLook();
-        separators::apply();
-        DECLARAC::colorPulsado = ui::RGB(100, 100, 100);
         dialogs.clear();
-        ui::setDialogAnswerer([this](const ui::DialogRequest& r) {
+        windows::begin([this](const ui::DialogRequest& r) {
             dialogs.append(r);
             return ui::DialogReply{};
-        });
-        ui::setClockForTests([] {
-            static double t = 0;
-            return t += 1;
         });
     }
 
     void cleanup()
     {
-        ui::setDialogAnswerer({});
-        ui::setClockForTests({});
-        ui::unloadAllForms();
+        windows::end();
         QVERIFY(!QApplication::overrideCursor());
     }
 
