@@ -12,61 +12,6 @@
 
 namespace stress {
 
-namespace {
-
-int inputDepthCount = 0;
-long inputsReceivedCount = 0;
-
-bool isInput(const QEvent* e)
-{
-    switch (e->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::InputMethod:
-    case QEvent::Close:
-    case QEvent::Resize:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
-const char* kindName(Kind k)
-{
-    static const char* const names[kKinds] = {
-        "click",          "right click",         "double click",     "background click", "background burst",
-        "pointer moves",  "drag",                "drag + close box", "scroll bar click", "scroll bar thumb",
-        "keys in box",    "typing into list",    "Enter in list",    "radius box edit",  "clipboard keys",
-        "menu command",   "close box",           "resize",           "launcher picture", "end of program",
-    };
-    return names[int(k)];
-}
-
-bool Application::notify(QObject* receiver, QEvent* e)
-{
-    if (!isInput(e))
-        return QApplication::notify(receiver, e);
-    // A resize counts only when a window is resized, not when the program lays out a control.
-    auto* w = qobject_cast<QWidget*>(receiver);
-    if (w && (e->type() != QEvent::Resize || w->isWindow()))
-        ++inputsReceivedCount;
-    ++inputDepthCount;
-    const bool done = QApplication::notify(receiver, e);
-    --inputDepthCount;
-    return done;
-}
-
-int Application::inputDepth() { return inputDepthCount; }
-long Application::inputsReceived() { return inputsReceivedCount; }
-
 long peakMemoryKb()
 {
     QFile f(QStringLiteral("/proc/self/status"));
@@ -190,6 +135,7 @@ bool Driver::act()
         return true;
     static const std::array<double, kKinds> weights = {
         20,   // click
+        2,    // click on a disabled control
         4,    // right click
         3,    // double click
         6,    // background click
@@ -211,25 +157,28 @@ bool Driver::act()
         0.06, // end of program
     };
     std::discrete_distribution<int> kinds(weights.begin(), weights.end());
-    // A kind with nothing to act on in the windows that show gives way to another.
+    // A kind with nothing to act on in the windows that show, or nothing a pointer can reach
+    // there, gives way to another.
     for (int attempt = 0; attempt < 12 && !failed_ && !ui::ending(); ++attempt)
         if (send(Kind(kinds(rng_))))
             return true;
     return false;
 }
 
-bool Driver::count(Kind k, const QString& window, long before)
+bool Driver::tally(Kind k, const QString& window, const Watch& seen)
 {
-    if (Application::inputsReceived() == before) {
-        note(QStringLiteral("    (not received)"));
-        return false;
+    ++sent_[size_t(k)];
+    if (!seen.reached(k)) {
+        note(QStringLiteral("    (did not reach what it was aimed at%1)")
+                 .arg(seen.pressWentTo().isEmpty() ? QString() : QStringLiteral("; the press went to ") + seen.pressWentTo()));
+        return true;
     }
-    ++delivered_;
+    ++reached_;
     ++byWindow_[window][size_t(k)];
     // A long run shows how far it got and whether memory keeps growing.
-    if (budget_ >= 50000 && delivered_ % (budget_ / 10) == 0) {
-        std::printf("stress: %ld events delivered, %d restarts, peak memory %ld kB\n", delivered_, restarts_,
-                    peakMemoryKb());
+    if (budget_ >= 50000 && reached_ % (budget_ / 10) == 0) {
+        std::printf("stress: %ld events reached their controls, %d restarts, peak memory %ld kB\n", reached_,
+                    restarts_, peakMemoryKb());
         std::fflush(stdout);
     }
     return true;

@@ -3,7 +3,8 @@
 // windows' state still holds together.
 #pragma once
 
-#include <QApplication>
+#include "tests/stress/reception.h"
+
 #include <QPointer>
 #include <QString>
 #include <array>
@@ -27,46 +28,6 @@ namespace stress {
 // Returns an empty text when the invariant holds, else what is wrong.
 using Invariant = std::function<QString()>;
 
-// What the driver does, one kind per thing a user does.
-enum class Kind {
-    Click,
-    RightClick,
-    DoubleClick,
-    BackgroundClick,
-    BackgroundBurst,
-    PointerMoves,
-    Drag,
-    DragThenCloseBox,
-    ScrollBarClick,
-    ScrollBarThumb,
-    TypeInTextBox,
-    TypeInList,
-    EnterInList,
-    RadiusBoxEdit,
-    Clipboard,
-    Menu,
-    CloseBox,
-    Resize,
-    LauncherPicture,
-    EndProgram,
-    Count
-};
-constexpr int kKinds = int(Kind::Count);
-const char* kindName(Kind k);
-
-// The application of a stress run: it knows when an input event is being handed to a
-// widget, so that the driver can tell a handler's yielding loop (where new events belong)
-// from Qt Test's own event processing between the parts of a gesture.
-class Application : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* e) override;
-    // How many input events are being delivered, one inside the other.
-    static int inputDepth();
-    // Input events that reached a widget (or a window's close and resize).
-    static long inputsReceived();
-};
-
 class Driver {
 public:
     // `budget` events are attempted; deeper than `maxDepth` events inside one another, only
@@ -79,10 +40,12 @@ public:
     void addInvariant(QString name, Invariant check) { invariants_.push_back({std::move(name), std::move(check)}); }
     long budget() const { return budget_; }
     long attempted() const { return ticks_; }
-    long delivered() const { return delivered_; }
+    // Events sent, by kind, and those of them that reached what they were aimed at.
+    const std::array<long, kKinds>& sent() const { return sent_; }
+    long reached() const { return reached_; }
     int restarts() const { return restarts_; }
     int deepestNesting() const { return deepest_; }
-    // Events delivered, by window and kind.
+    // Events that reached what they were aimed at, by window and kind.
     const std::map<QString, std::array<long, kKinds>>& byWindow() const { return byWindow_; }
 
 private:
@@ -96,13 +59,17 @@ private:
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
     template <class T> T* any(const std::vector<T*>& v) { return v.empty() ? nullptr : v[size_t(pick(int(v.size())))]; }
 
-    // Counts an event that the program received: `before` is inputsReceived() before it.
-    bool count(Kind k, const QString& window, long before);
+    // Counts an event sent to `window`, and whether it got to what `seen` watched it aim at.
+    // Returns true: the event was sent.
+    bool tally(Kind k, const QString& window, const Watch& seen);
 
-    // The event kinds (stress_events.cpp). Each returns true once it delivered its event.
+    // The event kinds (stress_events.cpp). Each returns true once it sent its event; false
+    // when it found nothing to aim at where a pointer can reach it.
     bool send(Kind k);
     ui::Form* someWindow();
-    QPoint somePoint(QWidget* w);
+    // A point of `w` where a press lands on it, or (`press` false) where the pointer is over it
+    // or over a control inside it; (-1, -1) where the window shows none.
+    QPoint somePoint(QWidget* w, bool press = true);
     QPoint bareSpot(ui::Form* f);
     bool clickControl(Kind k, ui::Form* f, QWidget* target, Qt::MouseButton b);
     bool clickBackground(Kind k, ui::Form* f);
@@ -127,7 +94,8 @@ private:
     long budget_;
     int maxDepth_;
     long ticks_ = 0;
-    long delivered_ = 0;
+    long reached_ = 0;
+    std::array<long, kKinds> sent_{};
     int restarts_ = 0;
     int depth_ = 0;
     int deepest_ = 0;

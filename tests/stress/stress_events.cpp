@@ -56,16 +56,19 @@ template <class F> F* shown()
     return nullptr;
 }
 
-// Lets the button go over `w` if it still shows; else over the launcher, which lies under
-// every window; else through the window that took the press, which is all that is left.
+// Lets the button go over `w` if it still shows there; else over the launcher, which lies
+// under every window; else in the middle of the window that took the press, which is all
+// that is left.
 void letGo(QWidget* w, QPoint at, Qt::MouseButton b, QWindow* pressedOn)
 {
-    if (showing(w)) {
+    Brantel* launcher = shown<Brantel>();
+    const QPoint middle = launcher ? aimableArea(&launcher->client()).center() : QPoint();
+    if (showing(w) && aimable(w, at)) {
         input::release(w, at, b);
-    } else if (Brantel* launcher = shown<Brantel>()) {
-        input::release(&launcher->client(), QPoint(launcher->client().width() / 2, launcher->client().height() / 2), b);
+    } else if (launcher && aimable(&launcher->client(), middle)) {
+        input::release(&launcher->client(), middle, b);
     } else if (pressedOn) {
-        QTest::mouseRelease(pressedOn, b, {}, QPoint(1, 1));
+        QTest::mouseRelease(pressedOn, b, {}, QPoint(pressedOn->width() / 2, pressedOn->height() / 2));
     } else {
         QTestPrivate::qtestMouseButtons.setFlag(b, false);
     }
@@ -88,6 +91,16 @@ std::vector<QWidget*> controlsOf(ui::Form* f)
         if (c && c->widget() == w && c->container() && c->takesMouse() && w->isVisible())
             out.push_back(w);
     }
+    return out;
+}
+
+// Those that are enabled (or not).
+template <class T> std::vector<T*> enabled(const std::vector<T*>& ws, bool yes = true)
+{
+    std::vector<T*> out;
+    for (T* w : ws)
+        if (w->isEnabled() == yes)
+            out.push_back(w);
     return out;
 }
 
@@ -147,14 +160,15 @@ ui::Form* Driver::someWindow()
     return !others.empty() && !chance(0.15) ? any(others) : any(forms);
 }
 
-// A point of `w` that lies inside its window.
-QPoint Driver::somePoint(QWidget* w)
+QPoint Driver::somePoint(QWidget* w, bool press)
 {
-    QWidget* top = w->window();
-    const QRect inside = w->rect() & QRect(w->mapFrom(top, QPoint(0, 0)), top->size());
-    if (inside.isEmpty())
-        return QPoint(-1, -1);
-    return inside.topLeft() + QPoint(pick(inside.width()), pick(inside.height()));
+    const QRect area = aimableArea(w);
+    for (int i = 0; i < 8 && !area.isEmpty(); ++i) {
+        const QPoint p = area.topLeft() + QPoint(pick(area.width()), pick(area.height()));
+        if (press ? onTop(w, p) : aimable(w, p))
+            return p;
+    }
+    return QPoint(-1, -1);
 }
 
 // A point of the window's client area with no control on it, or (-1, -1).
@@ -177,12 +191,20 @@ bool Driver::send(Kind k)
         if (!f)
             return false;
         std::vector<QWidget*> targets;
-        for (QWidget* w : controlsOf(f))
+        for (QWidget* w : enabled(controlsOf(f)))
             // The launcher's "Salir" ends the program: that is an event of its own.
             if (!(qobject_cast<Brantel*>(f) && is(w, "Command1")) && !(calm_ && startsLoop(f, w))
                 && !(calm_ && k == Kind::RightClick && hasContextMenu(w)))
                 targets.push_back(w);
         return clickControl(k, f, any(targets), k == Kind::RightClick ? Qt::RightButton : Qt::LeftButton);
+    }
+    case Kind::DisabledClick: {
+        // The press goes on to the control's container: not where that sets the block moving,
+        // at the nesting limit.
+        ui::Form* f = someWindow();
+        if (!f || (calm_ && startsLoop(f, nullptr)))
+            return false;
+        return clickControl(k, f, any(enabled(controlsOf(f), false)), chance(0.8) ? Qt::LeftButton : Qt::RightButton);
     }
     case Kind::DoubleClick:
         return doubleClick(someWindow());
@@ -210,7 +232,7 @@ bool Driver::send(Kind k)
         // Closing the launcher ends the program: that is an event of its own.
         if (!f || (k == Kind::DragThenCloseBox && qobject_cast<Brantel*>(f)))
             return false;
-        auto pics = ofKind<ui::PictureBox>(controlsOf(f));
+        auto pics = enabled(ofKind<ui::PictureBox>(controlsOf(f)));
         // Mostly the things meant to be dragged: the weights and the block.
         std::vector<ui::PictureBox*> draggable;
         for (ui::PictureBox* p : pics)
@@ -222,7 +244,7 @@ bool Driver::send(Kind k)
     }
     case Kind::ScrollBarClick: {
         ui::Form* f = someWindow();
-        return f && scrollBarClick(f, any(ofKind<ui::ScrollBar>(controlsOf(f))));
+        return f && scrollBarClick(f, any(enabled(ofKind<ui::ScrollBar>(controlsOf(f)))));
     }
     case Kind::ScrollBarThumb:
         return scrollBarThumb(someWindow());
@@ -292,7 +314,7 @@ bool Driver::clickBackground(Kind k, ui::Form* f)
 bool Driver::clickAt(Kind k, ui::Form* f, QWidget* w, QPoint p, Qt::MouseButton b)
 {
     const QString where = f->objectName();
-    const long before = Application::inputsReceived();
+    const Watch seen(w);
     // Anything may go during a gesture: a handler of the program or a nested event may
     // unload a window, and the next part then finds nothing to go to.
     QPointer<QWidget> guard(w);
@@ -300,17 +322,17 @@ bool Driver::clickAt(Kind k, ui::Form* f, QWidget* w, QPoint p, Qt::MouseButton 
     input::move(w, p);
     if (guard)
         input::press(guard, p, b);
-    const bool got = count(k, where, before);
+    tally(k, where, seen);
     // The release may start a fall or a settling motion: the next events arrive inside it.
     letGo(guard, p, b, pressedOn);
-    return got;
+    return true;
 }
 
 bool Driver::doubleClick(ui::Form* f)
 {
     if (!f)
         return false;
-    std::vector<QWidget*> targets = controlsOf(f);
+    std::vector<QWidget*> targets = enabled(controlsOf(f));
     if (!calm_ || !startsLoop(f, nullptr))
         targets.push_back(&f->client());
     QWidget* w = any(targets);
@@ -321,27 +343,28 @@ bool Driver::doubleClick(ui::Form* f)
         return false;
     note(QStringLiteral("[%1] double click %2 at %3,%4").arg(ticks_).arg(describe(w)).arg(p.x()).arg(p.y()));
     const QString where = f->objectName();
-    const long before = Application::inputsReceived();
+    const Watch seen(w);
     // A double click can start a motion on its first release: the window may be gone after.
     input::doubleClick(w, p);
-    return count(Kind::DoubleClick, where, before);
+    return tally(Kind::DoubleClick, where, seen);
 }
 
 bool Driver::pointerMoves(ui::Form* f)
 {
-    if (!f)
+    if (!f || aimableArea(&f->client()).isEmpty())
         return false;
     const int n = 2 + pick(6);
     note(QStringLiteral("[%1] %2 pointer moves over %3").arg(ticks_).arg(n).arg(f->objectName()));
     const QString where = f->objectName();
     QPointer<QWidget> area(&f->client());
-    const long before = Application::inputsReceived();
+    // Over the bare area and over its controls alike.
+    const Watch seen(area, Watch::Scope::Inside);
     for (int i = 0; i < n && showing(area); ++i) {
-        const QPoint p = somePoint(area);
+        const QPoint p = somePoint(area, false);
         if (p.x() >= 0)
             input::move(area, p);
     }
-    return count(Kind::PointerMoves, where, before);
+    return tally(Kind::PointerMoves, where, seen);
 }
 
 bool Driver::dragPicture(Kind k, ui::Form* f, QWidget* source)
@@ -354,7 +377,7 @@ bool Driver::dragPicture(Kind k, ui::Form* f, QWidget* source)
     const Qt::MouseButton b = chance(0.85) ? Qt::LeftButton : Qt::RightButton;
     const QString where = f->objectName();
     note(QStringLiteral("[%1] %2 %3 from %4,%5").arg(ticks_).arg(kindName(k), describe(source)).arg(grab.x()).arg(grab.y()));
-    const long before = Application::inputsReceived();
+    const Watch seen(source);
     QPointer<QWidget> from(source);
     QPointer<ui::Form> window(f);
     QPointer<QWidget> area(&f->client());
@@ -362,10 +385,13 @@ bool Driver::dragPicture(Kind k, ui::Form* f, QWidget* source)
     input::move(from, grab);
     if (from)
         input::press(from, grab, b);
-    const bool got = count(k, where, before);
+    tally(k, where, seen);
     QPoint p = grab;
     for (int i = pick(5); i >= 0 && showing(area); --i) {
-        p = somePoint(area);
+        const QPoint next = somePoint(area, false);
+        if (next.x() < 0)
+            continue;
+        p = next;
         input::move(area, p);
     }
     if (k == Kind::DragThenCloseBox && showing(window)) {
@@ -376,7 +402,7 @@ bool Driver::dragPicture(Kind k, ui::Form* f, QWidget* source)
     }
     note(QStringLiteral("    release at %1,%2%3").arg(p.x()).arg(p.y()).arg(showing(area) ? QString() : QStringLiteral(" (window gone)")));
     letGo(area, p, b, pressedOn);
-    return got;
+    return true;
 }
 
 bool Driver::scrollBarClick(ui::Form* f, ui::ScrollBar* s)
@@ -389,28 +415,31 @@ bool Driver::scrollBarThumb(ui::Form* f)
 {
     if (!f)
         return false;
-    ui::ScrollBar* s = any(ofKind<ui::ScrollBar>(controlsOf(f)));
+    ui::ScrollBar* s = any(enabled(ofKind<ui::ScrollBar>(controlsOf(f))));
     if (!s || !showing(s))
         return false;
     const QRect thumb = input::scrollBarPart(s, QStyle::SC_ScrollBarSlider);
-    if (!thumb.isValid() || !s->rect().contains(thumb.center()))
+    if (!thumb.isValid() || !onTop(s, thumb.center()))
         return false;
     note(QStringLiteral("[%1] drag thumb of %2").arg(ticks_).arg(describe(s)));
     const QString where = f->objectName();
-    const long before = Application::inputsReceived();
+    const Watch seen(s);
     QPointer<QWidget> bar(s);
     QPointer<QWindow> pressedOn = input::windowOf(s);
     input::move(bar, thumb.center());
     if (bar)
         input::press(bar, thumb.center());
-    const bool got = count(Kind::ScrollBarThumb, where, before);
+    tally(Kind::ScrollBarThumb, where, seen);
     QPoint p = thumb.center();
     for (int i = pick(4); i >= 0 && showing(bar); --i) {
-        p = somePoint(bar);
+        const QPoint next = somePoint(bar, false);
+        if (next.x() < 0)
+            continue;
+        p = next;
         input::move(bar, p);
     }
     letGo(bar, p, Qt::LeftButton, pressedOn);
-    return got;
+    return true;
 }
 
 // A click into a text box or a list, then what the kind types there.
@@ -419,25 +448,28 @@ bool Driver::typeInto(Kind k, ui::Form* f, QWidget* box)
     if (!f || !box || !showing(box))
         return false;
     QPoint p = somePoint(box);
-    if (auto* list = qobject_cast<ui::ComboBox*>(box); list && list->lineEdit())
-        p = list->lineEdit()->mapTo(box, somePoint(list->lineEdit()));   // the edit field, not the arrow
+    if (auto* list = qobject_cast<ui::ComboBox*>(box); list && list->lineEdit()) {
+        const QPoint field = somePoint(list->lineEdit());   // the edit field, not the arrow
+        p = field.x() < 0 ? field : list->lineEdit()->mapTo(box, field);
+    }
     if (p.x() < 0)
         return false;
     note(QStringLiteral("[%1] %2: click %3 at %4,%5").arg(ticks_).arg(kindName(k), describe(box)).arg(p.x()).arg(p.y()));
     const QString where = f->objectName();
     QPointer<QWidget> target(box);
-    const long before = Application::inputsReceived();
+    Watch seen(box);
     input::click(box, p);
     // A locked or disabled box keeps no focus: the keys go wherever the focus is, as they
     // would for a user, unless a key there could start a fall at the nesting limit.
     QWidget* focus = QApplication::focusWidget();
     if (calm_ && focus && startsLoop(nullptr, focus))
-        return count(k, where, before);
+        return tally(k, where, seen);
     auto typeKey = [&](int key, Qt::KeyboardModifiers m = {}) {
         // Tab may have taken the focus on to "INICIAR", where Space would start a fall.
         if (!showing(target) || (calm_ && startsLoop(nullptr, QApplication::focusWidget())))
             return;
         note(QStringLiteral("    key %1%2").arg(m ? QStringLiteral("ctrl+") : QString()).arg(key, 0, 16));
+        seen.keySent();
         input::key(target, Qt::Key(key), m);
     };
     switch (k) {
@@ -458,6 +490,7 @@ bool Driver::typeInto(Kind k, ui::Form* f, QWidget* box)
                 const QString text = QString::fromUtf8(kComposed[pick(int(std::size(kComposed)))]);
                 if (QGuiApplication::focusObject()) {
                     note(QStringLiteral("    composed '%1'").arg(text));
+                    seen.keySent();
                     input::commit(text);
                 }
             } else {
@@ -479,7 +512,7 @@ bool Driver::typeInto(Kind k, ui::Form* f, QWidget* box)
     default:
         break;
     }
-    return count(k, where, before);
+    return tally(k, where, seen);
 }
 
 // Opens a menu of the window's menu bar with the pointer and clicks one of its items; a
@@ -513,27 +546,35 @@ bool Driver::menuCommand(Kind k, ui::Form* f, const QString& only)
     if (choices.empty())
         return false;
     const Choice c = choices[size_t(pick(int(choices.size())))];
+    // The title, whole where the window at its size shows it: a bar cut off by a narrow window
+    // opens no menu from a title it shows in part, and moves the titles that do not fit at all
+    // behind its extension button.
     const QRect title = bar->actionGeometry(c.title);
-    if (title.isEmpty())
+    if (title.isEmpty() || !aimableArea(bar).contains(title) || !onTop(bar, title.center())
+        || bar->childAt(title.center()) || bar->actionAt(title.center()) != c.title)
         return false;
     const QString where = f->objectName();
     note(QStringLiteral("[%1] menu %2 > %3").arg(ticks_).arg(describe(bar), c.item ? c.item->objectName() : c.title->objectName()));
-    const long before = Application::inputsReceived();
     QPointer<QMenu> menu = c.title->menu();
     QPointer<QAction> item = c.item;
+    Watch seen(bar);
+    seen.command(c.item ? c.item : c.title, c.item ? menu.get() : nullptr);
     input::click(bar, title.center());
     if (!c.item)
-        return count(k, where, before);
+        return tally(k, where, seen);
     const QRect place = menu && item ? menu->actionGeometry(item) : QRect();
     if (!showing(menu) || place.isEmpty()) {
         note(QStringLiteral("    (the menu did not open)"));
-        return count(k, where, before);
+        return tally(k, where, seen);
     }
-    input::click(menu, place.center());
+    if (onTop(menu, place.center()))
+        input::click(menu, place.center());
+    else
+        note(QStringLiteral("    (the item lies outside its menu)"));
     // A disabled item leaves its menu open: Escape closes it, as a user would.
     if (showing(menu))
         input::key(menu, Qt::Key_Escape);
-    return count(k, where, before);
+    return tally(k, where, seen);
 }
 
 bool Driver::closeBox(Kind k, ui::Form* f)
@@ -542,9 +583,9 @@ bool Driver::closeBox(Kind k, ui::Form* f)
         return false;
     note(QStringLiteral("[%1] close box %2").arg(ticks_).arg(f->objectName()));
     const QString where = f->objectName();
-    const long before = Application::inputsReceived();
+    const Watch seen(f);
     input::closeBox(f);
-    return count(k, where, before);
+    return tally(k, where, seen);
 }
 
 bool Driver::resize(ui::Form* f)
@@ -553,6 +594,8 @@ bool Driver::resize(ui::Form* f)
         return false;
     const QSize now = f->size();
     const QSize to(std::max(1, now.width() * (50 + pick(101)) / 100), std::max(1, now.height() * (50 + pick(101)) / 100));
+    if (to == now)
+        return false;   // no resize at all
     note(QStringLiteral("[%1] resize %2 from %3x%4 to %5x%6")
              .arg(ticks_)
              .arg(f->objectName())
@@ -561,9 +604,9 @@ bool Driver::resize(ui::Form* f)
              .arg(to.width())
              .arg(to.height()));
     const QString where = f->objectName();
-    const long before = Application::inputsReceived();
+    const Watch seen(f);
     input::resizeWindow(f, to);
-    return count(Kind::Resize, where, before);
+    return tally(Kind::Resize, where, seen);
 }
 
 bool Driver::launcherPicture()
