@@ -6,6 +6,7 @@
 #include "falling_spheres/principa.h"
 #include "tests/stress/reception.h"
 #include "tests/support/input.h"
+#include "tests/support/windows.h"
 #include "ui/design.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
@@ -18,15 +19,7 @@ using stress::Watch;
 
 namespace {
 
-template <class F> F& shown()
-{
-    F& f = ui::instance<F>();
-    f.Show();
-    f.activateWindow();
-    if (!QTest::qWaitForWindowActive(&f))
-        qFatal("%s never showed", qPrintable(f.objectName()));
-    return f;
-}
+using windows::shown;
 
 // A window with a disabled scroll bar on its bare area (a disabled button keeps its presses,
 // a disabled scroll bar lets Qt pass them on), and a menu of one usable and one disabled
