@@ -10,7 +10,6 @@
 #include "tests/support/separators.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
-#include "tests/support/input.h"
 
 #include <QMenuBar>
 #include <QtTest>

@@ -9,7 +9,6 @@
 #include "ui/mouse_router.h"
 #include "tests/support/input.h"
 #include "ui/runtime.h"
-#include "tests/support/input.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -405,10 +404,32 @@ private slots:
 
     void busyWaitEndsWhenTheClockGoesBackwards()
     {
-        double t = 86399.95;
-        ui::setClockForTests([&] { t += 0.01; if (t >= 86400) t -= 86400; return t; });
-        ui::busyWait(0.1);   // would never end if midnight trapped it
-        ui::setClockForTests({});
+        // A clock that reads a hundredth of a second later each time it is read and turns
+        // over at midnight; every reading is kept.
+        QList<double> readings;
+        auto waitFrom = [&](int hundredths, double seconds) {
+            readings.clear();
+            ui::setClockForTests([&] {
+                readings.append(hundredths / 100.0);
+                hundredths = (hundredths + 1) % 8'640'000;
+                return readings.last();
+            });
+            ui::busyWait(seconds);
+            ui::setClockForTests({});
+        };
+        // It holds until the first reading past the wait, and not one reading longer.
+        waitFrom(10'000, 0.1);
+        QVERIFY2(readings.size() >= 3, qPrintable(QString::number(readings.size())));
+        QVERIFY(readings.last() - readings.first() > 0.1);
+        QVERIFY(readings[readings.size() - 2] - readings.first() <= 0.1);
+        // Started just before midnight it ends at the turn, the first reading that went
+        // back, though less than the wait has passed; it would never end if midnight
+        // trapped it.
+        waitFrom(8'639'995, 0.1);
+        QCOMPARE(readings.size(), 6);
+        QCOMPARE(readings.last(), 0.0);
+        for (qsizetype i = 1; i + 1 < readings.size(); ++i)
+            QVERIFY(readings[i] > readings[i - 1]);
     }
 
     void endStopsYieldingAndUnloadsEveryWindow()
