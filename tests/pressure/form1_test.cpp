@@ -10,6 +10,7 @@
 #include "tests/support/separators.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
+#include "ui/text.h"
 
 #include <QMenuBar>
 #include <QtTest>
@@ -46,7 +47,7 @@ class Form1Test : public QObject {
         Form1& f = ui::instance<Form1>();
         f.Show();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&f);
-        f.onRecompute = [this](std::string_view op) { ops.append(QString::fromUtf8(op.data(), qsizetype(op.size()))); };
+        f.onRecompute = [this](std::string_view op) { ops.append(ui::toQString(op)); };
         return f;
     }
     // The window with its timer stopped after the first tick: ticks come when a test asks.

@@ -9,6 +9,7 @@
 #include "ui/mouse_router.h"
 #include "tests/support/input.h"
 #include "ui/runtime.h"
+#include "ui/text.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -430,6 +431,19 @@ private slots:
         QCOMPARE(readings.last(), 0.0);
         for (qsizetype i = 1; i + 1 < readings.size(); ++i)
             QVERIFY(readings[i] > readings[i - 1]);
+    }
+
+    void textCrossesBetweenModelsAndControlsAsUtf8()
+    {
+        // A view into a longer text ends where the view ends; accents survive both ways.
+        const std::string_view table = "Líquido (dens: 0.8)";
+        QCOMPARE(ui::toQString(table.substr(0, 8)), QStringLiteral("Líquido"));
+        QCOMPARE(ui::toStdString(QStringLiteral("Presión atmosférica")), std::string("Presión atmosférica"));
+        // A control's number is its text's leading number, read with a point whatever the locale.
+        const struct { const char* text; double value; } numbers[] = {
+            {"-1", -1}, {" 12,5", 12}, {"2.5 kgf", 2.5}, {"", 0}, {"Label3", 0}};
+        for (const auto& n : numbers)
+            QCOMPARE(ui::Val(QString::fromUtf8(n.text)), n.value);
     }
 
     void endStopsYieldingAndUnloadsEveryWindow()
