@@ -203,6 +203,44 @@ private slots:
         QCOMPARE(p.box->drawing(), before);
     }
 
+    void printedTextKeepsTheImagesSizeAndTheDrawMode()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Hide();   // loaded, never shown
+        ui::Canvas& c = p.client();
+        c.setBackColor(ui::RGB(0, 0, 0));
+        c.setForeColor(ui::RGB(0, 0, 0));
+        const auto litRows = [&c](int from, int to) {
+            int lit = 0;
+            for (int y = from; y < std::min(to, c.drawing().height()); ++y)
+                for (int x = 0; x < c.drawing().width(); ++x)
+                    lit += c.drawing().pixelColor(x, y) != QColor(0, 0, 0);
+            return lit;
+        };
+        // Black on black shows nothing; inverted, the letters show on the black.
+        c.Print(QStringLiteral("MMMM"));
+        QCOMPARE(litRows(0, 20), 0);
+        c.Cls();
+        c.setDrawMode(ui::vbInvert);
+        const QImage before = c.drawing();
+        c.Print(QStringLiteral("MMMM"));
+        QVERIFY(litRows(0, 20) > 20);
+        // Printed again in the same place, the inverted letters are gone.
+        c.PSet(0, 0, 0);
+        c.PSet(0, 0, 0);
+        c.Print(QStringLiteral("MMMM"));
+        QCOMPARE(c.drawing(), before);
+
+        // Made taller while hidden: lines printed below the old height are kept.
+        c.setDrawMode(ui::vbCopyPen);
+        c.setForeColor(ui::RGB(255, 255, 255));
+        c.resize(400, 600);
+        for (int line = 0; line < 40; ++line)
+            c.Print(QStringLiteral("MMMM"));
+        QCOMPARE(c.drawing().size(), QSize(400, 600));
+        QVERIFY(litRows(320, 480) > 100);
+    }
+
     void dialogsGoThroughTheSeamWithTheProgramsTitle()
     {
         QList<ui::DialogRequest> seen;
