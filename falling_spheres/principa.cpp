@@ -98,11 +98,15 @@ void principa::Boton_velocidad_Click()
 
 void principa::Option1_Click(int Index)
 {
+    // The radius box may refuse a radius with a message: the window may be gone after it.
+    const ui::WindowGuard ventana(this);
     if (Index == 1 || Index == 2) {
         Combo2->setVisible(false);
         Label5->setCaption(QStringLiteral("Altura  metros"));
         if (medio_anterior == 3)
             escribirRadio(1);
+        if (!ventana.loaded())
+            return;
         graf_veloc->setScaleHeight(-40);
         graf_veloc->setScaleTop(20);
     } else {
@@ -110,6 +114,8 @@ void principa::Option1_Click(int Index)
         Label5->setCaption(QStringLiteral("Altura   cm"));
         escribirRadio(0.02);
         fijarLiquido(caida::kAgua);
+        if (!ventana.loaded())
+            return;
         Combo2->setText(ui::toQString(caida::kLiquidos[0].texto));
         graf_veloc->setScaleHeight(-200);
         graf_veloc->setScaleTop(100);
@@ -117,7 +123,8 @@ void principa::Option1_Click(int Index)
     if (static_cast<std::int16_t>(medio_anterior * Index) >= 3)
         ui::MsgBox(QStringLiteral("Observar Cambios en Altura de Caída, Unidades y Tamaño de la esfera"),
                    ui::vbExclamation);
-    medio_anterior = static_cast<std::uint8_t>(Index);
+    if (ventana.loaded())
+        medio_anterior = static_cast<std::uint8_t>(Index);
 }
 
 void principa::Combo1_Click()
@@ -143,9 +150,11 @@ void principa::Caja_radio_Change()
     const double x = ui::Val(Caja_radio->Text());
     // Out of range, or too small for a sphere of the lightest material to have a mass.
     if (!(x >= 0 && x <= 10) || !caida::tieneMasa(x, caida::kMaterialMasLiviano)) {
+        const ui::WindowGuard ventana(this);
         ui::MsgBox(kFueraDeRango, ui::vbExclamation);
         DECLARAC::radio = copia;
-        escribirRadio(copia);
+        if (ventana.loaded())
+            escribirRadio(copia);
         return;
     }
     DECLARAC::radio = x;

@@ -6,7 +6,6 @@
 #include "ui/runtime.h"
 #include "ui/text.h"
 
-#include <QPointer>
 #include <cmath>
 #include <optional>
 
@@ -98,13 +97,13 @@ void flotar::comienzo()
     // set again and the mass just taken, which is what a new motion would do.
     if (movimientos_ >= kMovimientosAnidados)
         return;
-    QPointer<flotar> self(this);
+    const ui::WindowGuard ventana(this);
     ++movimientos_;
     flotacion::EnlaceMovimiento enlace;
-    enlace.ceder = [&] {
+    enlace.ceder = [&ventana] {
         ui::DoEvents();
         // Closed by its close box or the program is ending: the window is left alone.
-        return self && alive();
+        return ventana.loaded();
     };
     enlace.enMovimiento = [this] { return enMovimiento != 0; };
     enlace.bloque = [this] { return flotacion::Bloque{yCuerpo, velocidadCuerpo, masaEnMovimiento_, lado}; };
@@ -115,7 +114,7 @@ void flotar::comienzo()
     };
     enlace.mostrar = [this](double y) { solido->setTop(static_cast<float>(y)); };
     flotacion::mover(enlace);
-    if (self)
+    if (ventana.loaded())
         --movimientos_;
 }
 

@@ -360,13 +360,14 @@ void Form1::SpinDown2_Click() { pulsarGiro(SpinDown2, pressure::Giro::Abajo10); 
 void Form1::mnuPesoMod_Click()
 {
     const bool mostrar = !SpinUp1->Visible();
+    const ui::WindowGuard ventana(this);
     if (mostrar)
         ui::MsgBox(QStringLiteral("El peso inicial del pistón se supuso 1 kgf ,estando en equilibrio mecánico con el gas "
                                   "que ejerce una presion manométrica de 980 N/m2 inicialmente sobre el pistón de 100 "
                                   "cm2 de área, pero es posible modificarlo, incrementandolo de a 1 o de a 10 Kg a "
                                   "partir de ahora"),
                    ui::vbOKOnly, QStringLiteral("Peso del pistón"));
-    if (!alive())
+    if (!ventana.loaded())
         return;
     for (ui::SpinButton* b : {SpinUp1, SpinDown1, SpinUp2, SpinDown2})
         b->setVisible(mostrar);
@@ -422,10 +423,11 @@ void Form1::mnuVer_Click()
 
 void Form1::mnu_presatmosf_Click()
 {
+    const ui::WindowGuard ventana(this);
     const QString respuesta = ui::InputBox(QStringLiteral("Introduzca  un numero positivo"),
                                            QStringLiteral("Presión atmosférica"),
                                            ui::toQString(pressure::propuestaPresionAtm(presionAtm)));
-    if (!alive())
+    if (!ventana.loaded())
         return;
     const pressure::RespuestaPresion r = pressure::leerPresionAtm(ui::toStdString(respuesta));
     if (r.tipo == pressure::RespuestaPresion::Vacia)

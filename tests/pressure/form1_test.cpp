@@ -664,6 +664,28 @@ private slots:
                  QStringLiteral("Se ha supuesto gas ideal(independiente de la la altura)y liquidos imcompresibles"));
     }
 
+    void aWindowClosedUnderItsMessageOrInputBoxIsLeftAlone()
+    {
+        // Each box is answered after the window behind it was closed by its close box and
+        // deleted: the handler that opened it touches the window no more.
+        for (const char* item : {"mnuPesoMod", "mnu_presatmosf"}) {
+            Form1& f = open();
+            const QPointer<Form1> window(&f);
+            ui::setDialogAnswerer([&](const ui::DialogRequest& r) {
+                dialogs.append(r);
+                input::closeBox(window);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                return ui::DialogReply{true, QStringLiteral("1e9")};   // out of range, if it were read
+            });
+            f.action(QString::fromLatin1(item))->trigger();
+            QVERIFY2(window.isNull(), item);
+        }
+        QCOMPARE(dialogs.size(), 2);
+        QCOMPARE(dialogs[1].kind, ui::DialogRequest::Input);
+        ui::setDialogAnswerer({});
+        expectStartState(open());
+    }
+
     void salirKeepsTheStateAndTheCloseBoxStartsAfresh()
     {
         Form1& f = openStill();

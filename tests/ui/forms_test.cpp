@@ -54,11 +54,11 @@ public:
     }
     void Form_Load() override { ++loads; }
 
-    ui::PictureBox* box;
-    ui::Shape* shape;
-    ui::Label* label;
-    ui::TextBox* text;
-    ui::ScrollBar* bar;
+    ui::PictureBox* box = nullptr;
+    ui::Shape* shape = nullptr;
+    ui::Label* label = nullptr;
+    ui::TextBox* text = nullptr;
+    ui::ScrollBar* bar = nullptr;
     QPointF grab;
     QStringList drops, changes;
     int overs = 0, barChanges = 0, formClicks = 0;
@@ -482,6 +482,27 @@ private slots:
             {"-1", -1}, {" 12,5", 12}, {"2.5 kgf", 2.5}, {"", 0}, {"Label3", 0}};
         for (const auto& n : numbers)
             QCOMPARE(ui::Val(QString::fromUtf8(n.text)), n.value);
+    }
+
+    void aWindowGuardSaysWhetherTheWindowIsStillLoaded()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Show();
+        // Taken from the window or from one of its controls, as a handler takes it.
+        const ui::WindowGuard window(&p), control(p.text);
+        p.Hide();   // hidden, still loaded
+        QVERIFY(window.loaded() && control.loaded());
+        p.Unload();   // not yet deleted, already gone
+        QVERIFY(!window.loaded() && !control.loaded());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window.loaded() && !control.loaded());
+
+        Probe& next = ui::instance<Probe>();
+        next.Show();
+        const ui::WindowGuard nextWindow(&next);
+        QVERIFY(nextWindow.loaded());
+        ui::End();
+        QVERIFY(!nextWindow.loaded());
     }
 
     void endStopsYieldingAndUnloadsEveryWindow()
