@@ -447,20 +447,33 @@ std::string Format(double value, std::string_view pattern)
 
 double Int(double value) { return std::floor(value); }
 
+namespace {
+constexpr std::int64_t kLowestTicks = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t kHighestTicks = std::numeric_limits<std::int64_t>::max();
+} // namespace
+
+// The range is tested before the operation, so that no overflow ever happens: plain
+// standard C++, exact at every edge.
 std::optional<Currency> Currency::plus(Currency other) const
 {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(ticks_, other.ticks_, &sum))
+    const std::int64_t b = other.ticks_;
+    if (b > 0 ? ticks_ > kHighestTicks - b : ticks_ < kLowestTicks - b)
         return std::nullopt;
-    return fromTicks(sum);
+    return fromTicks(ticks_ + b);
 }
 
 std::optional<Currency> Currency::times(std::int64_t factor) const
 {
-    std::int64_t product = 0;
-    if (__builtin_mul_overflow(ticks_, factor, &product))
-        return std::nullopt;
-    return fromTicks(product);
+    const std::int64_t a = ticks_;
+    if (a != 0 && factor != 0) {
+        // Each bound divided by one factor, rounded towards zero, is the farthest the
+        // other may go; the signs say which bound the product heads for.
+        const bool fits = a > 0 ? (factor > 0 ? a <= kHighestTicks / factor : factor >= kLowestTicks / a)
+                                : (factor > 0 ? a >= kLowestTicks / factor : factor >= kHighestTicks / a);
+        if (!fits)
+            return std::nullopt;
+    }
+    return fromTicks(a * factor);
 }
 
 Currency Currency::Int() const
@@ -469,10 +482,9 @@ Currency Currency::Int() const
     std::int64_t units = ticks_ / kUnit; // towards zero
     if (ticks_ % kUnit < 0)
         --units;
-    std::int64_t result = 0;
-    if (__builtin_mul_overflow(units, kUnit, &result))
-        result = (units + 1) * kUnit; // below the lowest whole unit: stay at that unit
-    return fromTicks(result);
+    // Below the lowest whole unit: stay at that unit.
+    constexpr std::int64_t kLowestUnits = kLowestTicks / kUnit;
+    return fromTicks(std::max(units, kLowestUnits) * kUnit);
 }
 
 std::optional<Currency> CCur(double value)

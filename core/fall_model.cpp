@@ -133,12 +133,18 @@ double tiempoRedondeado(double tiempo) { return std::floor((tiempo + 0.05) * 10)
 
 double velocidadRedondeada(classic::Currency velocidad)
 {
-    // Int((v + 0.05) × 10) counted in whole units is floor((ticks + 500) / 1000); worked out
-    // in 128 bits it cannot overflow, whatever velocity a run left behind.
-    const __int128 n = static_cast<__int128>(velocidad.ticks()) + 500;
-    __int128 unidades = n / 1000;
-    if (n % 1000 < 0)
+    // Int((v + 0.05) × 10) counted in whole units is floor((ticks + 500) / 1000). With
+    // ticks = 1000 q + r and 0 <= r < 1000 that is q, and one more when r reaches 500:
+    // nothing is added to the ticks, so no velocity a run left behind can overflow.
+    const std::int64_t ticks = velocidad.ticks();
+    std::int64_t unidades = ticks / 1000;
+    std::int64_t resto = ticks % 1000;
+    if (resto < 0) {
         --unidades;
+        resto += 1000;
+    }
+    if (resto >= 500)
+        ++unidades;
     return static_cast<double>(unidades) / 10;
 }
 

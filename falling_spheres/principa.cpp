@@ -6,6 +6,7 @@
 #include "falling_spheres/procedim.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
+#include "ui/text.h"
 
 #include <QStringList>
 #include <optional>
@@ -14,8 +15,6 @@
 namespace {
 
 const QString kFueraDeRango = QStringLiteral("Valor fuera de rango");
-
-QString texto(std::string_view t) { return QString::fromUtf8(t.data(), qsizetype(t.size())); }
 
 // The liquid's density and viscosity, when the list names one.
 void fijarLiquido(const std::optional<caida::Liquido>& liquido)
@@ -37,13 +36,13 @@ void principa::Form_Load()
     DECLARAC::radio = 1;
     DECLARAC::densidad = caida::kMateriales[0].densidad;
     for (std::size_t i = 0; i < caida::kMateriales.size(); ++i) {
-        Combo1->AddItem(texto(caida::kMateriales[i].texto));
+        Combo1->AddItem(ui::toQString(caida::kMateriales[i].texto));
         DECLARAC::densidades[i] = caida::kMateriales[i].densidad;
     }
-    Combo1->setText(texto(caida::kMateriales[0].texto));
+    Combo1->setText(ui::toQString(caida::kMateriales[0].texto));
     for (const caida::ItemLiquido& liquido : caida::kLiquidos)
-        Combo2->AddItem(texto(liquido.texto));
-    Combo2->setText(texto(caida::kLiquidos[0].texto));
+        Combo2->AddItem(ui::toQString(liquido.texto));
+    Combo2->setText(ui::toQString(caida::kLiquidos[0].texto));
     medio_anterior = 1;
 }
 
@@ -85,12 +84,12 @@ void principa::Boton_borrar_Click()
 
 void principa::Boton_tiempo_Click()
 {
-    ui::MsgBox(QString::fromStdString(caida::textoTiempoFinal(DECLARAC::tiempo)), ui::vbOKOnly);
+    ui::MsgBox(ui::toQString(caida::textoTiempoFinal(DECLARAC::tiempo)), ui::vbOKOnly);
 }
 
 void principa::Boton_velocidad_Click()
 {
-    ui::MsgBox(QString::fromStdString(caida::textoVelocidadFinal(DECLARAC::velocidad, liquidoElegido())),
+    ui::MsgBox(ui::toQString(caida::textoVelocidadFinal(DECLARAC::velocidad, liquidoElegido())),
                ui::vbOKOnly);
 }
 
@@ -99,11 +98,15 @@ void principa::Boton_velocidad_Click()
 
 void principa::Option1_Click(int Index)
 {
+    // The radius box may refuse a radius with a message: the window may be gone after it.
+    const ui::WindowGuard ventana(this);
     if (Index == 1 || Index == 2) {
         Combo2->setVisible(false);
         Label5->setCaption(QStringLiteral("Altura  metros"));
         if (medio_anterior == 3)
             escribirRadio(1);
+        if (!ventana.loaded())
+            return;
         graf_veloc->setScaleHeight(-40);
         graf_veloc->setScaleTop(20);
     } else {
@@ -111,14 +114,17 @@ void principa::Option1_Click(int Index)
         Label5->setCaption(QStringLiteral("Altura   cm"));
         escribirRadio(0.02);
         fijarLiquido(caida::kAgua);
-        Combo2->setText(texto(caida::kLiquidos[0].texto));
+        if (!ventana.loaded())
+            return;
+        Combo2->setText(ui::toQString(caida::kLiquidos[0].texto));
         graf_veloc->setScaleHeight(-200);
         graf_veloc->setScaleTop(100);
     }
     if (static_cast<std::int16_t>(medio_anterior * Index) >= 3)
         ui::MsgBox(QStringLiteral("Observar Cambios en Altura de Caída, Unidades y Tamaño de la esfera"),
                    ui::vbExclamation);
-    medio_anterior = static_cast<std::uint8_t>(Index);
+    if (ventana.loaded())
+        medio_anterior = static_cast<std::uint8_t>(Index);
 }
 
 void principa::Combo1_Click()
@@ -136,17 +142,19 @@ void principa::Combo2_Change() { fijarLiquido(caida::liquidoPorTexto(Combo2->Lis
 
 void principa::Combo2_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 
-void principa::escribirRadio(double valor) { Caja_radio->setText(QString::fromStdString(caida::textoRadio(valor))); }
+void principa::escribirRadio(double valor) { Caja_radio->setText(ui::toQString(caida::textoRadio(valor))); }
 
 void principa::Caja_radio_Change()
 {
     const double copia = DECLARAC::radio;
-    const double x = classic::Val(Caja_radio->Text().toStdString());
+    const double x = ui::Val(Caja_radio->Text());
     // Out of range, or too small for a sphere of the lightest material to have a mass.
     if (!(x >= 0 && x <= 10) || !caida::tieneMasa(x, caida::kMaterialMasLiviano)) {
+        const ui::WindowGuard ventana(this);
         ui::MsgBox(kFueraDeRango, ui::vbExclamation);
         DECLARAC::radio = copia;
-        escribirRadio(copia);
+        if (ventana.loaded())
+            escribirRadio(copia);
         return;
     }
     DECLARAC::radio = x;
@@ -191,7 +199,7 @@ void principa::ReducirRadio()
 void principa::VScroll1_Change()
 {
     Shape1->setTop(VScroll1->Value());
-    tex_altura->setCaption(QString::fromStdString(classic::CStr(static_cast<long long>(100 - VScroll1->Value()))));
+    tex_altura->setCaption(ui::toQString(classic::CStr(static_cast<long long>(100 - VScroll1->Value()))));
 }
 
 void principa::VScroll2_Change() { DECLARAC::retardo = static_cast<std::int16_t>(VScroll2->Value()); }

@@ -22,46 +22,46 @@ public:
     principa();
 
     // The sphere: radius box, spin buttons, material.
-    ui::Frame* Frame1;
-    ui::Label* Label1;
-    ui::TextBox* Caja_radio;
-    ui::SpinButton* SpinUp;
-    ui::SpinButton* SpinDown;
-    ui::ComboBox* Combo1;
+    ui::Frame* Frame1 = nullptr;
+    ui::Label* Label1 = nullptr;
+    ui::TextBox* Caja_radio = nullptr;
+    ui::SpinButton* SpinUp = nullptr;
+    ui::SpinButton* SpinDown = nullptr;
+    ui::ComboBox* Combo1 = nullptr;
     // The medium; the liquid list shows only in a liquid.
-    ui::Frame* Frame2;
+    ui::Frame* Frame2 = nullptr;
     std::array<ui::OptionButton*, 4> Option1{};   // 1 "Vacío", 2 "Aire", 3 "Líquido"
-    ui::ComboBox* Combo2;
+    ui::ComboBox* Combo2 = nullptr;
     // Height of the fall and speed of the animation.
-    ui::Label* Label5;
-    ui::ScrollBar* VScroll1;
-    ui::Label* tex_altura;
-    ui::Label* Label4;
-    ui::ScrollBar* VScroll2;
+    ui::Label* Label5 = nullptr;
+    ui::ScrollBar* VScroll1 = nullptr;
+    ui::Label* tex_altura = nullptr;
+    ui::Label* Label4 = nullptr;
+    ui::ScrollBar* VScroll2 = nullptr;
     // The sphere's view and the two graphs with their axes.
-    ui::PictureBox* graf_caida;
-    ui::Shape* Shape1;
-    ui::PictureBox* graf_pos;
-    ui::PictureBox* graf_veloc;
-    ui::Line* Line5;
+    ui::PictureBox* graf_caida = nullptr;
+    ui::Shape* Shape1 = nullptr;
+    ui::PictureBox* graf_pos = nullptr;
+    ui::PictureBox* graf_veloc = nullptr;
+    ui::Line* Line5 = nullptr;
     std::array<ui::Line*, 1> Line1{};
     std::array<ui::Line*, 2> Line2{};
-    ui::Line* Line6;
+    ui::Line* Line6 = nullptr;
     std::array<ui::Line*, 4> Line3{};
     std::array<ui::Line*, 4> Line4{};
     std::array<ui::Label*, 2> Label6{};
     std::array<ui::Label*, 2> Label7{};
-    ui::Label* Label2;
-    ui::Label* Label3;
+    ui::Label* Label2 = nullptr;
+    ui::Label* Label3 = nullptr;
     // Run buttons, results and leaving.
-    ui::Shape* Shape2;
-    ui::CommandButton* Boton_parar;
-    ui::CommandButton* Boton_Iniciar;
-    ui::CommandButton* Boton_borrar;
-    ui::CommandButton* Command1;
-    ui::CommandButton* Boton_tiempo;
-    ui::CommandButton* Boton_velocidad;
-    ui::CommandButton* Boton_fin;
+    ui::Shape* Shape2 = nullptr;
+    ui::CommandButton* Boton_parar = nullptr;
+    ui::CommandButton* Boton_Iniciar = nullptr;
+    ui::CommandButton* Boton_borrar = nullptr;
+    ui::CommandButton* Command1 = nullptr;
+    ui::CommandButton* Boton_tiempo = nullptr;
+    ui::CommandButton* Boton_velocidad = nullptr;
+    ui::CommandButton* Boton_fin = nullptr;
 
 private:
     // The medium chosen before the current choice: 1, 2 or 3.

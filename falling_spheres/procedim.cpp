@@ -30,18 +30,14 @@ private:
     QPointer<principa> anterior_;
 };
 
-// False once the window was closed by its close box or the program is ending: from then on
-// the run touches nothing.
-bool vivo(const QPointer<principa>& w) { return w && w->alive(); }
-
 // A run needs a radius.
 bool radioRechazado(principa& w)
 {
     if (DECLARAC::radio != 0)
         return false;
-    QPointer<principa> guard(&w);
+    const ui::WindowGuard ventana(&w);
     ui::MsgBox(QStringLiteral("Valor de Radio fuera de rango"), ui::vbExclamation);
-    if (vivo(guard))
+    if (ventana.loaded())
         w.Caja_radio->setFocus();
     return true;
 }
@@ -75,9 +71,10 @@ void comenzar(principa& w, bool listas)
 
 // Runs the fall in the window: the model's run loop, with "Fin", the pause, the yield and
 // the speed bar read from the run state, and every sample drawn. Returns false if the window
-// went away during the run.
-bool correrEnVentana(const QPointer<principa>& w, caida::Modelo& m)
+// was closed or the program ended during the run: from then on the run touches nothing.
+bool correrEnVentana(principa* w, caida::Modelo& m)
 {
+    const ui::WindowGuard ventana(w);
     caida::Enlace enlace;
     enlace.detener = [] { return DECLARAC::detener == -1; };
     enlace.enPausa = [] { return DECLARAC::pausa == 1; };
@@ -85,16 +82,16 @@ bool correrEnVentana(const QPointer<principa>& w, caida::Modelo& m)
         DECLARAC::tiempo = paso.tiempo;
         DECLARAC::velocidad = paso.velocidad;
     };
-    enlace.muestra = [&w](const caida::Modelo& paso) {
+    enlace.muestra = [w](const caida::Modelo& paso) {
         const ui::Color color = ui::QBColor(DECLARAC::color_graf);
         w->Shape1->setTop(static_cast<float>(paso.y));
         w->graf_pos->LineTo(static_cast<float>(DECLARAC::tiempo), static_cast<float>(paso.y), color);
         w->graf_veloc->LineTo(static_cast<float>(DECLARAC::tiempo),
                               static_cast<float>(DECLARAC::velocidad.toDouble()), color);
     };
-    enlace.ceder = [&w] {
+    enlace.ceder = [&ventana] {
         ui::DoEvents();
-        return vivo(w);
+        return ventana.loaded();
     };
     enlace.retardo = [] { return int(DECLARAC::retardo); };
     return caida::correr(m, enlace).fin != caida::Final::Abandonada;

@@ -4,16 +4,10 @@
 #include "core/conversions.h"
 #include "core/flotation_model.h"
 #include "ui/runtime.h"
+#include "ui/text.h"
 
-#include <QPointer>
 #include <cmath>
 #include <optional>
-
-namespace {
-
-QString texto(double v) { return QString::fromStdString(classic::CStr(v)); }
-
-} // namespace
 
 void flotar::Form_Load()
 {
@@ -34,7 +28,7 @@ void flotar::cambio()
 {
     const flotacion::Ubicacion u = flotacion::ubicar(densidadSup, densidadCuerpo, densidadLiq, lado);
     yCuerpo = u.yCuerpo;
-    Porcent->setCaption(QString::fromStdString(u.porcentaje));
+    Porcent->setCaption(ui::toQString(u.porcentaje));
     solido->setTop(static_cast<float>(yCuerpo));
 }
 
@@ -46,7 +40,7 @@ void flotar::leerDensidad(ui::ScrollBar* barra, std::optional<int> siguiente, do
         return;
     }
     densidad = barra->Value() / 100.0;
-    lectura->setCaption(texto(densidad));
+    lectura->setCaption(ui::toQString(classic::CStr(densidad)));
     velocidadCuerpo = 0;
     cambio();
 }
@@ -77,7 +71,7 @@ void flotar::Option1_Click(int Index)
         fluido_sup->setVisible(false);
         densidadSup = 0.0013;
         HScroll3->setEnabled(false);
-        Label5->setCaption(texto(0.0013));
+        Label5->setCaption(ui::toQString(classic::CStr(0.0013)));
         Label6->setCaption(QStringLiteral("Densidad del aire"));
         cambio();
     } else {
@@ -85,7 +79,7 @@ void flotar::Option1_Click(int Index)
         densidadSup = 0.5;
         HScroll3->setValue(int(std::lround(densidadSup * 100)));
         HScroll3->setEnabled(true);
-        Label5->setCaption(texto(densidadSup));
+        Label5->setCaption(ui::toQString(classic::CStr(densidadSup)));
         Label6->setCaption(QStringLiteral("Densidad del líquido"));
         cambio();
     }
@@ -103,13 +97,13 @@ void flotar::comienzo()
     // set again and the mass just taken, which is what a new motion would do.
     if (movimientos_ >= kMovimientosAnidados)
         return;
-    QPointer<flotar> self(this);
+    const ui::WindowGuard ventana(this);
     ++movimientos_;
     flotacion::EnlaceMovimiento enlace;
-    enlace.ceder = [&] {
+    enlace.ceder = [&ventana] {
         ui::DoEvents();
         // Closed by its close box or the program is ending: the window is left alone.
-        return self && alive();
+        return ventana.loaded();
     };
     enlace.enMovimiento = [this] { return enMovimiento != 0; };
     enlace.bloque = [this] { return flotacion::Bloque{yCuerpo, velocidadCuerpo, masaEnMovimiento_, lado}; };
@@ -120,7 +114,7 @@ void flotar::comienzo()
     };
     enlace.mostrar = [this](double y) { solido->setTop(static_cast<float>(y)); };
     flotacion::mover(enlace);
-    if (self)
+    if (ventana.loaded())
         --movimientos_;
 }
 
@@ -145,9 +139,9 @@ void flotar::nivel()
     const double nivelActual = flotacion::nivelPorTop(yCuerpo);
     liquido->Move(liquido->Left(), nivelActual, liquido->Width(), flotacion::kFondo - nivelActual);
     client().Cls();
-    client().Print(texto(yCuerpo));
-    client().Print(texto(nivelActual));
-    client().Print(texto(flotacion::kFondo - nivelActual));
+    client().Print(ui::toQString(classic::CStr(yCuerpo)));
+    client().Print(ui::toQString(classic::CStr(nivelActual)));
+    client().Print(ui::toQString(classic::CStr(flotacion::kFondo - nivelActual)));
 }
 
 void flotar::Command1_Click() { Hide(); }

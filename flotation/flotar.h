@@ -7,6 +7,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 
+#include <array>
 #include <optional>
 
 namespace stress { struct Invariants; }
@@ -21,32 +22,32 @@ public:
     flotar();
 
     // The vessel and what it holds.
-    ui::PictureBox* Picture1;
-    ui::Shape* fluido_sup;
-    ui::Shape* liquido;
-    ui::Line* Line1;
-    ui::Line* Line2;
-    ui::PictureBox* solido;
+    ui::PictureBox* Picture1 = nullptr;
+    ui::Shape* fluido_sup = nullptr;
+    ui::Shape* liquido = nullptr;
+    ui::Line* Line1 = nullptr;
+    ui::Line* Line2 = nullptr;
+    ui::PictureBox* solido = nullptr;
 
     // The upper layer.
-    ui::Frame* Frame1;
-    ui::OptionButton* Option1[2];
-    ui::Label* Label7[3];
-    ui::Label* Label6;
-    ui::ScrollBar* HScroll3;
-    ui::Label* Label5;
+    ui::Frame* Frame1 = nullptr;
+    std::array<ui::OptionButton*, 2> Option1{};
+    std::array<ui::Label*, 3> Label7{};
+    ui::Label* Label6 = nullptr;
+    ui::ScrollBar* HScroll3 = nullptr;
+    ui::Label* Label5 = nullptr;
 
     // The block's and the liquid's densities.
-    ui::Label* Label1;
-    ui::ScrollBar* HScroll1;
-    ui::Label* Label3;
-    ui::Label* Label2;
-    ui::ScrollBar* HScroll2;
-    ui::Label* Label4;
+    ui::Label* Label1 = nullptr;
+    ui::ScrollBar* HScroll1 = nullptr;
+    ui::Label* Label3 = nullptr;
+    ui::Label* Label2 = nullptr;
+    ui::ScrollBar* HScroll2 = nullptr;
+    ui::Label* Label4 = nullptr;
 
-    ui::Label* Label8;
-    ui::Label* Porcent;
-    ui::CommandButton* Command1;
+    ui::Label* Label8 = nullptr;
+    ui::Label* Porcent = nullptr;
+    ui::CommandButton* Command1 = nullptr;
 
     // How deep settling motions nest before a click restarts the running one.
     static constexpr int kMovimientosAnidados = 8;

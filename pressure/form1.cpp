@@ -6,17 +6,10 @@
 #include "pressure/form2.h"
 #include "ui/dialogs.h"
 #include "ui/mouse_router.h"
+#include "ui/text.h"
 
-namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& t) { return t.toStdString(); }
-double val(const QString& t) { return classic::Val(s(t)); }
-
-} // namespace
-
-bool enRack(const ui::ControlBase& pesa) { return val(pesa.DataField()) == 1; }
-bool sobrePiston(const ui::ControlBase& pesa) { return val(pesa.DataField()) == -1; }
+bool enRack(const ui::ControlBase& pesa) { return ui::Val(pesa.DataField()) == 1; }
+bool sobrePiston(const ui::ControlBase& pesa) { return ui::Val(pesa.DataField()) == -1; }
 void dejarEnRack(ui::ControlBase& pesa) { pesa.setDataField(QStringLiteral("1")); }
 void subirAlPiston(ui::ControlBase& pesa) { pesa.setDataField(QStringLiteral("-1")); }
 
@@ -27,17 +20,16 @@ void Form1::Form_Load()
 {
     pesoPiston = 1;
     presionAtm = pressure::kPresionAtmInicial;
-    leyendaPiston = q(pressure::leyendaPiston(pesoPiston));
+    leyendaPiston = ui::toQString(pressure::leyendaPiston(pesoPiston));
     for (ui::SpinButton* b : {SpinDown2, SpinDown1, SpinUp2, SpinUp1})
         b->setDrawMode(ui::vbInvert);
     for (float& e : escala)
         e = pressure::kEscalaInicial;
     for (const pressure::Liquido& l : pressure::kLiquidos)
-        Combo1->AddItem(QString::fromUtf8(l.texto.data(), qsizetype(l.texto.size())));
+        Combo1->AddItem(ui::toQString(l.texto));
     // The box keeps showing its design text, and no item is chosen.
     Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(QString::fromUtf8(pressure::kTextoListaInicial.data(),
-                                          qsizetype(pressure::kTextoListaInicial.size())));
+    Combo1->setEditText(ui::toQString(pressure::kTextoListaInicial));
     pesoMinimo = pressure::kPesoMinimoInicial;
     if (Check2->Value() == 1) {
         Text4->setVisible(true);
@@ -69,7 +61,7 @@ void Form1::recomputing(std::string_view operation)
 
 float Form1::atmosferico() const { return Option1[1]->Value() ? presionAtm : 0.0f; }
 
-QString Form1::formato(double valor) const { return q(pressure::formato(valor)); }
+QString Form1::formato(double valor) const { return ui::toQString(pressure::formato(valor)); }
 
 void Form1::mostrarNivel()
 {
@@ -87,7 +79,7 @@ void Form1::mostrarNivel()
 void Form1::calcularCarga()
 {
     recomputing("calcularCarga");
-    pesoTotal = pressure::cargaEnNewtons(val(Text2->Text()));
+    pesoTotal = pressure::cargaEnNewtons(ui::Val(Text2->Text()));
     presionGas = pressure::presionDelGas(pesoTotal);
     Text1->setText(formato(presionGas * 100 + atmosferico()));
 }
@@ -125,14 +117,14 @@ void Form1::medirManometros()
     for (int k : {1, 2, 0, 3}) {
         const std::size_t i = std::size_t(k);
         const double p = pressure::presionManometro(presionGas, pesoEspecifico, alturaLiquido, k);
-        aguja[i]->setTag(q(classic::CStr(p)));
+        aguja[i]->setTag(ui::toQString(classic::CStr(p)));
         rotaraguja(k);
         if (pressure::bajoElPiston(float(Shape3->Top()), k)) {
             m0[i]->setCaption(formato(p * 100 + sAtm));
         } else {
             // Above the piston the tap is in the open air.
-            m0[i]->setCaption(q(classic::CStrSingle(sAtm)));
-            aguja[i]->setTag(q(classic::CStr(0.0)));
+            m0[i]->setCaption(ui::toQString(classic::CStrSingle(sAtm)));
+            aguja[i]->setTag(ui::toQString(classic::CStr(0.0)));
             rotaraguja(k);
         }
     }
@@ -143,7 +135,7 @@ void Form1::rotaraguja(int k)
     if (k < 0 || k > 3)
         return;
     const std::size_t i = std::size_t(k);
-    const double presion = classic::CDbl(s(aguja[i]->Tag())).value_or(0.0);
+    const double presion = classic::CDbl(ui::toStdString(aguja[i]->Tag())).value_or(0.0);
     const pressure::ExtremoAguja e = pressure::extremoAguja(presion, escala[i]);
     aguja[i]->setX2(e.x);
     aguja[i]->setY2(e.y);
@@ -153,10 +145,11 @@ void Form1::medir()
 {
     for (int k = 0; k <= 3; ++k) {
         const std::size_t i = std::size_t(k);
-        aguja[i]->setTag(q(classic::CStr(pressure::presionManometro(presionGas, pesoEspecifico, alturaLiquido, k))));
+        const double p = pressure::presionManometro(presionGas, pesoEspecifico, alturaLiquido, k);
+        aguja[i]->setTag(ui::toQString(classic::CStr(p)));
         rotaraguja(k);
         if (!pressure::bajoElPiston(float(Shape3->Top()), k)) {
-            aguja[i]->setTag(q(classic::CStr(0.0)));
+            aguja[i]->setTag(ui::toQString(classic::CStr(0.0)));
             rotaraguja(k);
         }
     }
@@ -207,7 +200,7 @@ void Form1::Pesa_DragOver(int Index, ui::ControlBase& /*source*/, float /*X*/, f
 {
     ui::PictureBox* p = Pesa[std::size_t(Index)];
     if (p->Tag().isEmpty())
-        p->setTag(q(pressure::textoKilogramos(Index)));
+        p->setTag(ui::toQString(pressure::textoKilogramos(Index)));
     posX = pressure::rackX(Index);
     posY = pressure::kRackY;
 }
@@ -221,9 +214,9 @@ void Form1::Form_DragDrop(ui::ControlBase& source, float X, float Y)
     if (!pesa)
         return;
     pesa->Move(X - arrastreX, Y - arrastreY);
-    const double carga = val(Text2->Text());
+    const double carga = ui::Val(Text2->Text());
     const bool desdeRack = enRack(*pesa);
-    double w = desdeRack ? val(pesa->Tag()) : 0.0;
+    double w = desdeRack ? ui::Val(pesa->Tag()) : 0.0;
     // A weight that would take the load past the cap is refused as if it fell off the piston.
     if (pressure::enZonaPiston(X, Y) && pressure::cabeEnCarga(carga, w)) {
         cambiarCarga(carga + w);
@@ -233,7 +226,7 @@ void Form1::Form_DragDrop(ui::ControlBase& source, float X, float Y)
         return;
     }
     if (sobrePiston(*pesa)) {
-        w = val(pesa->Tag());
+        w = ui::Val(pesa->Tag());
         // Still marked riding while the load changes, so it follows the piston first.
         cambiarCarga(carga - w);
         pesoMinimo -= w;
@@ -243,7 +236,7 @@ void Form1::Form_DragDrop(ui::ControlBase& source, float X, float Y)
     // A weight from the rack stands where it fell until the next tick takes it home.
 }
 
-void Form1::cambiarCarga(double kgf) { Text2->setText(q(classic::CStr(kgf))); }
+void Form1::cambiarCarga(double kgf) { Text2->setText(ui::toQString(classic::CStr(kgf))); }
 
 void Form1::Text2_Change()
 {
@@ -281,7 +274,7 @@ void Form1::PosicionHuerfana(float x, float y)
 // the box unchanged, raises no Change, and must leave the load's newtons as they were.
 void Form1::pasoDeCarga(bool permitido(double carga, double pesoMinimo), double paso)
 {
-    double carga = val(Text2->Text());
+    double carga = ui::Val(Text2->Text());
     if (permitido(carga, pesoMinimo))
         carga += paso;
     cambiarCarga(carga);
@@ -318,13 +311,13 @@ void Form1::MostrarRegresoPesas()
 
 void Form1::Combo1_Click()
 {
-    if (const auto pe = pressure::pesoEspecificoDe(s(Combo1->Text()))) {
+    if (const auto pe = pressure::pesoEspecificoDe(ui::toStdString(Combo1->Text()))) {
         pesoEspecifico = *pe;
         for (float& e : escala)
             e = pressure::kEscalaInicial;
     }
     // The gas pressure box does not depend on the liquid: it is left as it stands.
-    pesoTotal = pressure::cargaEnNewtons(val(Text2->Text()));
+    pesoTotal = pressure::cargaEnNewtons(ui::Val(Text2->Text()));
     presionGas = pressure::presionDelGas(pesoTotal);
     calcularAltura();
     medirManometros();
@@ -338,12 +331,12 @@ void Form1::Combo1_KeyPress(int& KeyAscii) { KeyAscii = 0; }
 void Form1::pulsarGiro(ui::SpinButton* boton, pressure::Giro giro)
 {
     boton->press(DECLARAC::colorPulsado, [this, giro] {
-        double carga = val(Text2->Text());
+        double carga = ui::Val(Text2->Text());
         if (pressure::permitePaso(giro, carga, pesoMinimo)) {
             carga += pressure::pasoDe(giro);
             pesoPiston = std::int16_t(pesoPiston + pressure::pasoDe(giro));
         }
-        leyendaPiston = q(pressure::leyendaPiston(pesoPiston));
+        leyendaPiston = ui::toQString(pressure::leyendaPiston(pesoPiston));
         Label8->setCaption(leyendaPiston);
         cambiarCarga(carga);
     });
@@ -357,13 +350,14 @@ void Form1::SpinDown2_Click() { pulsarGiro(SpinDown2, pressure::Giro::Abajo10); 
 void Form1::mnuPesoMod_Click()
 {
     const bool mostrar = !SpinUp1->Visible();
+    const ui::WindowGuard ventana(this);
     if (mostrar)
         ui::MsgBox(QStringLiteral("El peso inicial del pistón se supuso 1 kgf ,estando en equilibrio mecánico con el gas "
                                   "que ejerce una presion manométrica de 980 N/m2 inicialmente sobre el pistón de 100 "
                                   "cm2 de área, pero es posible modificarlo, incrementandolo de a 1 o de a 10 Kg a "
                                   "partir de ahora"),
                    ui::vbOKOnly, QStringLiteral("Peso del pistón"));
-    if (!alive())
+    if (!ventana.loaded())
         return;
     for (ui::SpinButton* b : {SpinUp1, SpinDown1, SpinUp2, SpinDown2})
         b->setVisible(mostrar);
@@ -388,9 +382,9 @@ void Form1::Check2_Click()
 void Form1::Image1_MouseMove(int /*button*/, int /*shift*/, float /*X*/, float Y)
 {
     const double alto = Image1->Height();
-    alturaLiquido = std::int16_t(val(Label1->Caption()));
+    alturaLiquido = std::int16_t(ui::Val(Label1->Caption()));
     const double profundidad = pressure::profundidadManual(alturaLiquido, Y, alto);
-    Text5->setText(q(classic::CStr(profundidad)));
+    Text5->setText(ui::toQString(classic::CStr(profundidad)));
     const double p = presionGas + profundidad * pesoEspecifico;
     Text4->setText(formato(p * 100 + atmosferico()));
 }
@@ -419,12 +413,13 @@ void Form1::mnuVer_Click()
 
 void Form1::mnu_presatmosf_Click()
 {
+    const ui::WindowGuard ventana(this);
     const QString respuesta = ui::InputBox(QStringLiteral("Introduzca  un numero positivo"),
                                            QStringLiteral("Presión atmosférica"),
-                                           q(pressure::propuestaPresionAtm(presionAtm)));
-    if (!alive())
+                                           ui::toQString(pressure::propuestaPresionAtm(presionAtm)));
+    if (!ventana.loaded())
         return;
-    const pressure::RespuestaPresion r = pressure::leerPresionAtm(s(respuesta));
+    const pressure::RespuestaPresion r = pressure::leerPresionAtm(ui::toStdString(respuesta));
     if (r.tipo == pressure::RespuestaPresion::Vacia)
         return;
     if (r.tipo == pressure::RespuestaPresion::FueraDeRango) {

@@ -33,52 +33,52 @@ public:
     Form1();
 
     // --- Controls ---------------------------------------------------------------------
-    ui::Line* Line2;   // left wall; its Y2 is the vessel's bottom
-    ui::Line* Line3;   // right wall
-    ui::Line* Line1;   // bottom
-    ui::Shape* Shape2; // the liquid
-    ui::Image* Image1; // the liquid's area, where the hand-held gauge reads
-    ui::Shape* Shape3; // the piston
-    ui::Shape* Shape6; // wall taps of gauges 3, 2, 1, 0
-    ui::Shape* Shape4;
-    ui::Shape* Shape5;
-    ui::Shape* Shape7;
+    ui::Line* Line2 = nullptr;   // left wall; its Y2 is the vessel's bottom
+    ui::Line* Line3 = nullptr;   // right wall
+    ui::Line* Line1 = nullptr;   // bottom
+    ui::Shape* Shape2 = nullptr; // the liquid
+    ui::Image* Image1 = nullptr; // the liquid's area, where the hand-held gauge reads
+    ui::Shape* Shape3 = nullptr; // the piston
+    ui::Shape* Shape6 = nullptr; // wall taps of gauges 3, 2, 1, 0
+    ui::Shape* Shape4 = nullptr;
+    ui::Shape* Shape5 = nullptr;
+    ui::Shape* Shape7 = nullptr;
     std::array<ui::PictureBox*, 4> reloj{};   // dials
     std::array<ui::Line*, 4> aguja{};         // aguja[k]: needle of gauge k
     std::array<ui::Label*, 4> m0{};           // m0[k]: reading of gauge k
-    ui::Frame* Frame1;
+    ui::Frame* Frame1 = nullptr;
     std::array<ui::OptionButton*, 2> Option1{};
-    ui::Label* Label2;
-    ui::Label* Label1;   // the level in cm
-    ui::Label* Label5;
-    ui::ScrollBar* VScroll1;
-    ui::Shape* Shape8;
-    ui::Label* Label4;
-    ui::TextBox* Text1;  // gas pressure, hPa
-    ui::Line* Line4;     // the rack's shelf
+    ui::Label* Label2 = nullptr;
+    ui::Label* Label1 = nullptr;   // the level in cm
+    ui::Label* Label5 = nullptr;
+    ui::ScrollBar* VScroll1 = nullptr;
+    ui::Shape* Shape8 = nullptr;
+    ui::Label* Label4 = nullptr;
+    ui::TextBox* Text1 = nullptr;  // gas pressure, hPa
+    ui::Line* Line4 = nullptr;     // the rack's shelf
     std::array<ui::PictureBox*, 5> Pesa{};
-    ui::Label* Label7;
-    ui::Label* Label3;
-    ui::Shape* Shape1;
-    ui::TextBox* Text2;  // total load, kgf
-    ui::SpinButton* SpinUp1;
-    ui::SpinButton* SpinDown1;
-    ui::SpinButton* SpinUp2;
-    ui::SpinButton* SpinDown2;
-    ui::Label* Label8;   // what the load owes to the piston
-    ui::Label* Label9;
-    ui::ComboBox* Combo1;
-    ui::Label* Label11;
-    ui::Shape* Shape9;
-    ui::Label* Label12;
-    ui::TextBox* Text4;  // hand-held gauge: pressure
-    ui::Label* Label13;
-    ui::TextBox* Text5;  // hand-held gauge: depth
-    ui::CheckBox* Check2;
-    ui::Label* Label10;
-    ui::Label* Label6;
-    ui::CommandButton* Command1;
-    ui::TimerControl* Timer1;
+    ui::Label* Label7 = nullptr;
+    ui::Label* Label3 = nullptr;
+    ui::Shape* Shape1 = nullptr;
+    ui::TextBox* Text2 = nullptr;  // total load, kgf
+    ui::SpinButton* SpinUp1 = nullptr;
+    ui::SpinButton* SpinDown1 = nullptr;
+    ui::SpinButton* SpinUp2 = nullptr;
+    ui::SpinButton* SpinDown2 = nullptr;
+    ui::Label* Label8 = nullptr;   // what the load owes to the piston
+    ui::Label* Label9 = nullptr;
+    ui::ComboBox* Combo1 = nullptr;
+    ui::Label* Label11 = nullptr;
+    ui::Shape* Shape9 = nullptr;
+    ui::Label* Label12 = nullptr;
+    ui::TextBox* Text4 = nullptr;  // hand-held gauge: pressure
+    ui::Label* Label13 = nullptr;
+    ui::TextBox* Text5 = nullptr;  // hand-held gauge: depth
+    ui::CheckBox* Check2 = nullptr;
+    ui::Label* Label10 = nullptr;
+    ui::Label* Label6 = nullptr;
+    ui::CommandButton* Command1 = nullptr;
+    ui::TimerControl* Timer1 = nullptr;
 
 private:
     // --- State --------------------------------------------------------------------------

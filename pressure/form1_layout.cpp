@@ -4,12 +4,11 @@
 
 #include "ui/design.h"
 #include "ui/runtime.h"
+#include "ui/text.h"
 
 #include <QIcon>
 
 namespace {
-
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 ui::Shape* roundFrame(ui::Container* c, const ui::Name& n, double l, double t, double w, double h)
 {
@@ -118,7 +117,8 @@ void Form1::buildControls()
     for (int i = 0; i < pressure::kCantidadPesas; ++i) {
         auto* p = ui::place<ui::PictureBox>(c, {"Pesa", i}, designLeft[i], i == 0 ? 2220 : 1080, 420, 630);
         p->setAutoSize(true);
-        p->setPictureAndFit(QPixmap(QStringLiteral(":/assets/weight_%1.png").arg(q(pressure::textoKilogramos(i)))));
+        const QString kilogramos = ui::toQString(pressure::textoKilogramos(i));
+        p->setPictureAndFit(QPixmap(QStringLiteral(":/assets/weight_%1.png").arg(kilogramos)));
         p->setDragIcon(QPixmap(QStringLiteral(":/assets/weight_drag.png")));
         if (i == 0)
             subirAlPiston(*p);
@@ -149,7 +149,7 @@ void Form1::buildControls()
                        bold());
     Label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Combo1 = ui::place<ui::ComboBox>(c, "Combo1", 3960, 4572, 2052, 315);
-    Combo1->setText(q(pressure::kTextoListaInicial));
+    Combo1->setText(ui::toQString(pressure::kTextoListaInicial));
 
     // The hand-held gauge.
     Label11 = ui::label(c, "Label11", 6720, 2532, 1188, 456, QStringLiteral("  Manómetro         manual"), bold());

@@ -9,9 +9,9 @@ class Form2 : public ui::Form {
 public:
     Form2();
 
-    ui::Label* Label1;      // the heading
-    ui::TextArea* Text1;    // the help text
-    ui::CommandButton* Command1;
+    ui::Label* Label1 = nullptr;      // the heading
+    ui::TextArea* Text1 = nullptr;    // the help text
+    ui::CommandButton* Command1 = nullptr;
 
 private:
     void Command1_Click();

@@ -4,19 +4,17 @@
 #include "shell/brantel.h"
 #include "ui/runtime.h"
 
-#include <QPointer>
-
 void arranque::Form_Load()
 {
     clicado = false;
     DECLARAC::colorPulsado = ui::RGB(100, 100, 100);
     Show();
     const double start = ui::clockSeconds();
-    QPointer<arranque> self(this);
+    const ui::WindowGuard ventana(this);
     do {
         ui::DoEvents();
         // The program ended inside the wait (its close box only ends the wait).
-        if (!self || !alive())
+        if (!ventana.loaded())
             return;
     } while (!(ui::clockSeconds() > start + 3 || clicado));
     Hide();

@@ -9,8 +9,8 @@ class arranque : public ui::Form {
 public:
     arranque();
 
-    ui::Label* Label1;
-    ui::PictureBox* Picture1;
+    ui::Label* Label1 = nullptr;
+    ui::PictureBox* Picture1 = nullptr;
 
 private:
     bool clicado = false;

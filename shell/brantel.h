@@ -15,15 +15,15 @@ public:
     void AbrirFlotacion();
     void AbrirCaida();
 
-    ui::Shape* Shape1;
-    ui::Label* Label1;
-    ui::PictureBox* Picture1;
-    ui::Label* Label2;
-    ui::PictureBox* Picture2;
-    ui::PictureBox* Picture3;
-    ui::Image* Image1;
-    ui::Line* Line1;
-    ui::CommandButton* Command1;
+    ui::Shape* Shape1 = nullptr;
+    ui::Label* Label1 = nullptr;
+    ui::PictureBox* Picture1 = nullptr;
+    ui::Label* Label2 = nullptr;
+    ui::PictureBox* Picture2 = nullptr;
+    ui::PictureBox* Picture3 = nullptr;
+    ui::Image* Image1 = nullptr;
+    ui::Line* Line1 = nullptr;
+    ui::CommandButton* Command1 = nullptr;
 
 private:
     // Closing the launcher ends the program: no other window leads back to it.

@@ -96,8 +96,9 @@ void Canvas::placeWidget()
 }
 
 // Geometry changes of a hidden widget reach resizeEvent only when it is shown, so every
-// drawing operation makes sure the image covers the inner area first. The image only grows:
-// what was drawn stays, also through a window made smaller and then larger again.
+// drawing operation (points, lines, boxes and text all go through draw()) makes sure the
+// image covers the inner area first. Until it is cleared the image only grows: what was
+// drawn stays, also through a window made smaller and then larger again.
 void Canvas::syncImageSize()
 {
     // A window can be made far larger than any screen; the kept drawing stops at the size of
@@ -171,15 +172,15 @@ void Canvas::Box(double x1, double y1, double x2, double y2, Color c, bool fille
 void Canvas::Print(const QString& text)
 {
     const QPointF at = toPixels(currentX_, currentY_);
-    QPainter p(&image_);
-    p.setFont(font());
-    p.setPen(toQColor(fore_));
     const QFontMetrics fm(font());
-    p.drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
-    p.end();
+    const QRectF area(at, QSizeF(fm.horizontalAdvance(text), fm.height()));
+    // In the fore colour and the draw mode, as every drawing operation.
+    draw(fore_, area, [&](QPainter& p) {
+        p.setFont(font());
+        p.drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
+    });
     currentY_ = fromTwipsY(toTwipsY(currentY_) + toTwips(fm.height()));
     currentX_ = scale().left;
-    update();
 }
 
 void Canvas::paintNow() { repaint(); }

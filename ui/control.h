@@ -161,8 +161,8 @@ protected:
 
 private:
     friend class Container;
-    QWidget* self_;
-    Container* container_;
+    QWidget* self_ = nullptr;
+    Container* container_ = nullptr;
     QString name_;
     int index_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;

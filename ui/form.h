@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -62,12 +63,26 @@ private:
     void buildFocusChain();
     template <class F> friend F& instance();
     std::function<void()> forget_;
-    Canvas* client_;
+    Canvas* client_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     double clientWidthTwips_, clientHeightTwips_;
     bool loaded_ = false;
     bool placed_ = false;
     bool unloaded_ = false;
+};
+
+// Whether a window is still loaded after a yield (DoEvents, a message or input box, a settling
+// motion, a fall): taken before the yield from the window or from a widget of one of its
+// controls, it says false once that widget is deleted, the window unloaded, or the program
+// ending. Whatever goes on after a yield asks it before it touches the window or a control.
+class WindowGuard {
+public:
+    explicit WindowGuard(QWidget* w) : widget_(w), window_(w ? qobject_cast<Form*>(w->window()) : nullptr) {}
+    bool loaded() const { return widget_ && window_ && window_->alive(); }
+
+private:
+    QPointer<QWidget> widget_;
+    QPointer<Form> window_;
 };
 
 // The default instance of a window class, created on first use.

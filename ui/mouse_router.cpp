@@ -4,6 +4,7 @@
 #include "ui/mouse_router.h"
 
 #include "ui/control.h"
+#include "ui/form.h"
 
 #include <QAction>
 #include <QApplication>
@@ -120,19 +121,23 @@ void dragMoved(QPoint global)
 {
     DragState& d = drag();
     moveOutline(global);
-    ControlBase* src = controlOf(d.source);
+    const QPointer<QWidget> source = d.source;
+    ControlBase* src = controlOf(source);
     if (!src)
         return;
-    ControlBase* target = targetAt(d.source, global);
+    const WindowGuard window(source);
+    ControlBase* target = targetAt(source, global);
+    const QPointer<QWidget> targetWidget = target ? target->widget() : nullptr;
     ControlBase* previous = controlOf(d.over);
     if (previous && previous != target && previous->on.DragOver) {
         const QPointF u = unitsAt(previous, global);
         previous->on.DragOver(*src, float(u.x()), float(u.y()), vbLeave);
+        // A handler that yields may have ended the drag or the program, unloaded the window,
+        // or begun another drag.
+        if (!window.loaded() || d.source != source || (target && !targetWidget))
+            return;
     }
-    // A handler may have ended the program or unloaded the window.
-    if (!d.source)
-        return;
-    d.over = target ? target->widget() : nullptr;
+    d.over = targetWidget;
     if (target && target->on.DragOver) {
         const QPointF u = unitsAt(target, global);
         target->on.DragOver(*src, float(u.x()), float(u.y()), target == previous ? vbOver : vbEnter);
@@ -283,31 +288,41 @@ protected:
         const QPointF u = c->pixelToOwnUnits(me->position().toPoint());
         const float x = float(u.x()), y = float(u.y());
         const int shift = shiftCode(me->modifiers());
-        QPointer<QWidget> guard(w);
+        // Raises a handler, if the control has one; false when the control's window is no
+        // longer loaded after it. A handler that yields may see the window unloaded and deleted
+        // under it: then neither the control nor the window is touched again, and the event,
+        // taken here, goes to no dead widget.
+        const WindowGuard window(w);
+        const auto raise = [&window](const auto& handler, auto... args) {
+            if (!handler)
+                return true;
+            handler(args...);
+            return window.loaded();
+        };
         switch (t) {
         case QEvent::MouseButtonPress:
             press().widget = w;
-            if (c->on.MouseDown)
-                c->on.MouseDown(buttonCode(me->button()), shift, x, y);
+            if (!raise(c->on.MouseDown, buttonCode(me->button()), shift, x, y))
+                return true;
             // A press that began a drag is the drag's, not the widget's.
             return dragInProgress() || c->clickOnRelease();
         case QEvent::MouseMove:
-            if (c->on.MouseMove)
-                c->on.MouseMove(buttonCode(me->buttons()), shift, x, y);
+            if (!raise(c->on.MouseMove, buttonCode(me->buttons()), shift, x, y))
+                return true;
             return c->clickOnRelease();
         case QEvent::MouseButtonRelease: {
             const bool clicked = press().widget == w && w->rect().contains(me->position().toPoint())
                 && (me->button() == Qt::LeftButton || me->button() == Qt::RightButton);
             press().widget = nullptr;
-            if (c->on.MouseUp)
-                c->on.MouseUp(buttonCode(me->button()), shift, x, y);
-            if (guard && clicked && c->clickOnRelease() && c->on.Click)
-                c->on.Click();
-            return !guard || c->clickOnRelease();
+            if (!raise(c->on.MouseUp, buttonCode(me->button()), shift, x, y))
+                return true;
+            if (clicked && c->clickOnRelease() && !raise(c->on.Click))
+                return true;
+            return c->clickOnRelease();
         }
         case QEvent::MouseButtonDblClick:
-            if (c->on.DblClick)
-                c->on.DblClick();
+            if (!raise(c->on.DblClick))
+                return true;
             return c->clickOnRelease();
         default:
             return false;

@@ -541,6 +541,42 @@ private slots:
         QCOMPARE(DECLARAC::color_graf, std::int16_t(1));
     }
 
+    void aWindowClosedUnderItsMessageIsLeftAlone()
+    {
+        // The message is answered after the window behind it was closed by its close box and
+        // deleted: the handler that showed it touches the window no more.
+        const auto cerradaAlResponder = [this](principa& w) {
+            const QPointer<principa> ventana(&w);
+            ui::setDialogAnswerer([this, ventana](const ui::DialogRequest& r) {
+                dialogs.append(r);
+                input::closeBox(ventana);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                return ui::DialogReply{};
+            });
+            return ventana;
+        };
+        // A refused radius, which the box would be given back.
+        principa& w = abrir();
+        const QPointer<principa> primera = cerradaAlResponder(w);
+        w.Caja_radio->setText(QStringLiteral("11"));
+        QVERIFY(primera.isNull());
+        QCOMPARE(mensajes(kFueraDeRango), 1);
+        QCOMPARE(DECLARAC::radio, 1.0);
+        // The warning of a new medium, which the window would remember.
+        principa& otra = abrir();
+        const QPointer<principa> segunda = cerradaAlResponder(otra);
+        otra.Option1_Click(3);
+        QVERIFY(segunda.isNull());
+        QCOMPARE(mensajes(kAviso), 1);
+        // A run refused for its radius, whose box would take the focus.
+        principa& tercera = abrir();
+        const QPointer<principa> cerrada = cerradaAlResponder(tercera);
+        tercera.Caja_radio->setText(QStringLiteral("0"));
+        tercera.Boton_Iniciar->click();
+        QVERIFY(cerrada.isNull());
+        QCOMPARE(mensajes(QStringLiteral("Valor de Radio fuera de rango")), 1);
+    }
+
     void menuMessages()
     {
         principa& w = abrir();

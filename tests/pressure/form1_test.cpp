@@ -10,7 +10,7 @@
 #include "tests/support/separators.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
-#include "tests/support/input.h"
+#include "ui/text.h"
 
 #include <QMenuBar>
 #include <QtTest>
@@ -47,7 +47,7 @@ class Form1Test : public QObject {
         Form1& f = ui::instance<Form1>();
         f.Show();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&f);
-        f.onRecompute = [this](std::string_view op) { ops.append(QString::fromUtf8(op.data(), qsizetype(op.size()))); };
+        f.onRecompute = [this](std::string_view op) { ops.append(ui::toQString(op)); };
         return f;
     }
     // The window with its timer stopped after the first tick: ticks come when a test asks.
@@ -662,6 +662,28 @@ private slots:
         QCOMPARE(dialogs[0].title, QStringLiteral("¿Cómo vuelven las pesas a su lugar?"));
         QCOMPARE(dialogs[1].text,
                  QStringLiteral("Se ha supuesto gas ideal(independiente de la la altura)y liquidos imcompresibles"));
+    }
+
+    void aWindowClosedUnderItsMessageOrInputBoxIsLeftAlone()
+    {
+        // Each box is answered after the window behind it was closed by its close box and
+        // deleted: the handler that opened it touches the window no more.
+        for (const char* item : {"mnuPesoMod", "mnu_presatmosf"}) {
+            Form1& f = open();
+            const QPointer<Form1> window(&f);
+            ui::setDialogAnswerer([&](const ui::DialogRequest& r) {
+                dialogs.append(r);
+                input::closeBox(window);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                return ui::DialogReply{true, QStringLiteral("1e9")};   // out of range, if it were read
+            });
+            f.action(QString::fromLatin1(item))->trigger();
+            QVERIFY2(window.isNull(), item);
+        }
+        QCOMPARE(dialogs.size(), 2);
+        QCOMPARE(dialogs[1].kind, ui::DialogRequest::Input);
+        ui::setDialogAnswerer({});
+        expectStartState(open());
     }
 
     void salirKeepsTheStateAndTheCloseBoxStartsAfresh()

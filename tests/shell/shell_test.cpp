@@ -81,7 +81,7 @@ private slots:
         // The clock stands still: only a click can end the wait.
         ui::setClockForTests([this] { return ++clockReads < 50000000 ? 0.0 : 10.0; });
         int readsAtPictureClick = 0;
-        QTimer::singleShot(0, this, [this] {
+        QTimer::singleShot(0, this, [] {
             input::click(ui::instance<arranque>().Label1, QPoint(5, 5));
         });
         QTimer::singleShot(50, this, [&] {

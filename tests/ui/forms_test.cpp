@@ -9,7 +9,7 @@
 #include "ui/mouse_router.h"
 #include "tests/support/input.h"
 #include "ui/runtime.h"
-#include "tests/support/input.h"
+#include "ui/text.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -54,11 +54,11 @@ public:
     }
     void Form_Load() override { ++loads; }
 
-    ui::PictureBox* box;
-    ui::Shape* shape;
-    ui::Label* label;
-    ui::TextBox* text;
-    ui::ScrollBar* bar;
+    ui::PictureBox* box = nullptr;
+    ui::Shape* shape = nullptr;
+    ui::Label* label = nullptr;
+    ui::TextBox* text = nullptr;
+    ui::ScrollBar* bar = nullptr;
     QPointF grab;
     QStringList drops, changes;
     int overs = 0, barChanges = 0, formClicks = 0;
@@ -201,6 +201,44 @@ private slots:
         QCOMPARE(p.box->drawing().pixelColor(5, 5), QColor(0, 127, 191));
         p.box->Box(0, 0, 16, 13, ui::RGB(100, 100, 100), true);
         QCOMPARE(p.box->drawing(), before);
+    }
+
+    void printedTextKeepsTheImagesSizeAndTheDrawMode()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Hide();   // loaded, never shown
+        ui::Canvas& c = p.client();
+        c.setBackColor(ui::RGB(0, 0, 0));
+        c.setForeColor(ui::RGB(0, 0, 0));
+        const auto litRows = [&c](int from, int to) {
+            int lit = 0;
+            for (int y = from; y < std::min(to, c.drawing().height()); ++y)
+                for (int x = 0; x < c.drawing().width(); ++x)
+                    lit += c.drawing().pixelColor(x, y) != QColor(0, 0, 0);
+            return lit;
+        };
+        // Black on black shows nothing; inverted, the letters show on the black.
+        c.Print(QStringLiteral("MMMM"));
+        QCOMPARE(litRows(0, 20), 0);
+        c.Cls();
+        c.setDrawMode(ui::vbInvert);
+        const QImage before = c.drawing();
+        c.Print(QStringLiteral("MMMM"));
+        QVERIFY(litRows(0, 20) > 20);
+        // Printed again in the same place, the inverted letters are gone.
+        c.PSet(0, 0, 0);
+        c.PSet(0, 0, 0);
+        c.Print(QStringLiteral("MMMM"));
+        QCOMPARE(c.drawing(), before);
+
+        // Made taller while hidden: lines printed below the old height are kept.
+        c.setDrawMode(ui::vbCopyPen);
+        c.setForeColor(ui::RGB(255, 255, 255));
+        c.resize(400, 600);
+        for (int line = 0; line < 40; ++line)
+            c.Print(QStringLiteral("MMMM"));
+        QCOMPARE(c.drawing().size(), QSize(400, 600));
+        QVERIFY(litRows(320, 480) > 100);
     }
 
     void dialogsGoThroughTheSeamWithTheProgramsTitle()
@@ -405,10 +443,66 @@ private slots:
 
     void busyWaitEndsWhenTheClockGoesBackwards()
     {
-        double t = 86399.95;
-        ui::setClockForTests([&] { t += 0.01; if (t >= 86400) t -= 86400; return t; });
-        ui::busyWait(0.1);   // would never end if midnight trapped it
-        ui::setClockForTests({});
+        // A clock that reads a hundredth of a second later each time it is read and turns
+        // over at midnight; every reading is kept.
+        QList<double> readings;
+        auto waitFrom = [&](int hundredths, double seconds) {
+            readings.clear();
+            ui::setClockForTests([&] {
+                readings.append(hundredths / 100.0);
+                hundredths = (hundredths + 1) % 8'640'000;
+                return readings.last();
+            });
+            ui::busyWait(seconds);
+            ui::setClockForTests({});
+        };
+        // It holds until the first reading past the wait, and not one reading longer.
+        waitFrom(10'000, 0.1);
+        QVERIFY2(readings.size() >= 3, qPrintable(QString::number(readings.size())));
+        QVERIFY(readings.last() - readings.first() > 0.1);
+        QVERIFY(readings[readings.size() - 2] - readings.first() <= 0.1);
+        // Started just before midnight it ends at the turn, the first reading that went
+        // back, though less than the wait has passed; it would never end if midnight
+        // trapped it.
+        waitFrom(8'639'995, 0.1);
+        QCOMPARE(readings.size(), 6);
+        QCOMPARE(readings.last(), 0.0);
+        for (qsizetype i = 1; i + 1 < readings.size(); ++i)
+            QVERIFY(readings[i] > readings[i - 1]);
+    }
+
+    void textCrossesBetweenModelsAndControlsAsUtf8()
+    {
+        // A view into a longer text ends where the view ends; accents survive both ways.
+        const std::string_view table = "Líquido (dens: 0.8)";
+        QCOMPARE(ui::toQString(table.substr(0, 8)), QStringLiteral("Líquido"));
+        QCOMPARE(ui::toStdString(QStringLiteral("Presión atmosférica")), std::string("Presión atmosférica"));
+        // A control's number is its text's leading number, read with a point whatever the locale.
+        const struct { const char* text; double value; } numbers[] = {
+            {"-1", -1}, {" 12,5", 12}, {"2.5 kgf", 2.5}, {"", 0}, {"Label3", 0}};
+        for (const auto& n : numbers)
+            QCOMPARE(ui::Val(QString::fromUtf8(n.text)), n.value);
+    }
+
+    void aWindowGuardSaysWhetherTheWindowIsStillLoaded()
+    {
+        Probe& p = ui::instance<Probe>();
+        p.Show();
+        // Taken from the window or from one of its controls, as a handler takes it.
+        const ui::WindowGuard window(&p), control(p.text);
+        p.Hide();   // hidden, still loaded
+        QVERIFY(window.loaded() && control.loaded());
+        p.Unload();   // not yet deleted, already gone
+        QVERIFY(!window.loaded() && !control.loaded());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window.loaded() && !control.loaded());
+
+        Probe& next = ui::instance<Probe>();
+        next.Show();
+        const ui::WindowGuard nextWindow(&next);
+        QVERIFY(nextWindow.loaded());
+        ui::End();
+        QVERIFY(!nextWindow.loaded());
     }
 
     void endStopsYieldingAndUnloadsEveryWindow()
