@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include "ui/form.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>
@@ -56,7 +57,8 @@ int keyAsciiOf(const QKeyEvent* e)
     return u <= 255 ? int(u) : int('?');
 }
 
-// Runs a control's key filter; true when the key must be discarded.
+// Runs a control's key filter; true when the key must be discarded. A filter that yields may
+// see its window unloaded under it: the key then goes nowhere further either.
 bool keyDiscarded(ControlBase& c, QKeyEvent* e)
 {
     if (!c.on.KeyPress)
@@ -64,8 +66,9 @@ bool keyDiscarded(ControlBase& c, QKeyEvent* e)
     int key = keyAsciiOf(e);
     if (key == 0)
         return false;
+    const WindowGuard window(c.widget());
     c.on.KeyPress(key);
-    return key == 0;
+    return key == 0 || !window.loaded();
 }
 
 // Keys that change a text without typing a character (Delete, cutting, pasting, undoing).
@@ -85,7 +88,7 @@ bool editsWithoutTyping(const QKeyEvent* e)
 // Text an input method commits (a dead key and a letter) is handed on as key presses, one
 // character at a time, so that it meets the same key filter as typed text; what is left of
 // the event (the text being composed) goes to `base`.
-void commitAsKeys(QInputMethodEvent* e, const std::function<void(QInputMethodEvent*)>& base,
+void commitAsKeys(ControlBase& control, QInputMethodEvent* e, const std::function<void(QInputMethodEvent*)>& base,
                   const std::function<void(QKeyEvent*)>& type)
 {
     const QString text = e->commitString();
@@ -95,11 +98,14 @@ void commitAsKeys(QInputMethodEvent* e, const std::function<void(QInputMethodEve
     }
     QInputMethodEvent rest(e->preeditString(), e->attributes());
     base(&rest);
+    e->accept();
+    const WindowGuard window(control.widget());
     for (const QChar ch : text) {
+        if (!window.loaded())
+            return;
         QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
         type(&key);
     }
-    e->accept();
 }
 
 } // namespace
@@ -157,7 +163,7 @@ void TextBox::keyPressEvent(QKeyEvent* e)
 void TextBox::inputMethodEvent(QInputMethodEvent* e)
 {
     commitAsKeys(
-        e, [this](QInputMethodEvent* rest) { QLineEdit::inputMethodEvent(rest); },
+        *this, e, [this](QInputMethodEvent* rest) { QLineEdit::inputMethodEvent(rest); },
         [this](QKeyEvent* key) { keyPressEvent(key); });
 }
 
@@ -263,7 +269,7 @@ void ComboBox::keyPressEvent(QKeyEvent* e)
 void ComboBox::inputMethodEvent(QInputMethodEvent* e)
 {
     commitAsKeys(
-        e, [this](QInputMethodEvent* rest) { QComboBox::inputMethodEvent(rest); },
+        *this, e, [this](QInputMethodEvent* rest) { QComboBox::inputMethodEvent(rest); },
         [this](QKeyEvent* key) { keyPressEvent(key); });
 }
 

@@ -12,6 +12,7 @@
 #include "tests/support/separators.h"
 #include "tests/support/windows.h"
 #include "core/conversions.h"
+#include "ui/design.h"
 #include "ui/dialogs.h"
 #include "ui/mouse_router.h"
 #include "ui/runtime.h"
@@ -39,6 +40,8 @@ public:
     {
         box = new ui::PictureBox(&client(), QStringLiteral("Picture1"));
         box->Move(300, 300, 900, 900);
+        text = ui::place<ui::TextBox>(&client(), "Text1", 1500, 300, 1200, 315);
+        list = ui::place<ui::ComboBox>(&client(), "Combo1", 1500, 900, 1200, 315);
     }
     // True once the last handler that closed the window saw it deleted in its yield.
     static inline bool deletedInHandler = false;
@@ -52,6 +55,8 @@ public:
     }
 
     ui::PictureBox* box = nullptr;
+    ui::TextBox* text = nullptr;
+    ui::ComboBox* list = nullptr;
 };
 
 // A double click whose second press is the last event: nothing is sent to the window after
@@ -336,6 +341,39 @@ private slots:
         QVERIFY(Closing::deletedInHandler);
         QVERIFY(!ui::dragInProgress());
         QCOMPARE(strayWindows(), 0);
+    }
+
+    void aWindowClosedUnderItsKeyFilterTakesNoMoreOfTheKey_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("composed");
+        QTest::newRow("text box, a key") << "Text1" << false;
+        QTest::newRow("text box, composed text") << "Text1" << true;
+        QTest::newRow("list, a key") << "Combo1" << false;
+        QTest::newRow("list, composed text") << "Combo1" << true;
+    }
+    void aWindowClosedUnderItsKeyFilterTakesNoMoreOfTheKey()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, composed);
+        Closing& w = shown<Closing>();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        Closing::deletedInHandler = false;
+        auto* c = w.findChild<QWidget*>(box);
+        int filtered = 0;
+        ui::controlOf(c)->on.KeyPress = [&w, &filtered](int&) {
+            ++filtered;
+            w.closeAndYield();
+        };
+        input::focus(c);
+        QWindow* window = input::windowOf(c);
+        // Only the press: the window may be gone before a release could come.
+        if (composed)
+            input::commit(QStringLiteral("éa"));
+        else
+            QTest::keyPress(window, Qt::Key_A);
+        QVERIFY(Closing::deletedInHandler);
+        QCOMPARE(filtered, 1);
     }
 
     void closingAWindowInMidDragEndsTheDrag()
