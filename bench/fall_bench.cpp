@@ -114,6 +114,25 @@ BENCHMARK(BM_CorridaVacioVentana)->Unit(benchmark::kMillisecond);
 void BM_CorridaLiquidoVentana(benchmark::State& state) { corridaEnVentana(state, 3, 4, 0.0001); }
 BENCHMARK(BM_CorridaLiquidoVentana)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The floor of the liquid run in the window: the same steps through the same loop with the
+// window shown, yielding once per step and drawing nothing.
+void BM_CorridaLiquidoSoloCediendo(benchmark::State& state)
+{
+    ventanaRapida();
+    caida::Enlace enlace;
+    enlace.ceder = [] {
+        ui::DoEvents();
+        return true;
+    };
+    long pasos = 0;
+    for (auto _ : state) {
+        caida::ModeloLiquido m(0.02, 0.8, 20);
+        pasos += caida::correr(m, enlace).pasos;
+    }
+    state.counters["pasos/s"] = benchmark::Counter(double(pasos), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_CorridaLiquidoSoloCediendo)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -3,6 +3,7 @@
 #include "core/fall_model.h"
 #include "falling_spheres/declarac.h"
 #include "falling_spheres/principa.h"
+#include "ui/canvas.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
@@ -72,12 +73,22 @@ void comenzar(principa& w, bool listas)
 // Runs the fall in the window: the model's run loop, with "Fin", the pause, the yield and
 // the speed bar read from the run state, and every sample drawn. Returns false if the window
 // was closed or the program ended during the run: from then on the run touches nothing.
+//
+// At the fastest speeds a run draws far more samples than the screen can show: the window
+// is repainted at most once per display frame while the run goes on, and the whole drawing
+// is shown at once when the run pauses or ends. A slow run shows every sample as it is drawn.
 bool correrEnVentana(principa* w, caida::Modelo& m)
 {
     const ui::WindowGuard ventana(w);
+    ui::FramePacer ritmo(w, {w->graf_pos, w->graf_veloc});
     caida::Enlace enlace;
     enlace.detener = [] { return DECLARAC::detener == -1; };
-    enlace.enPausa = [] { return DECLARAC::pausa == 1; };
+    enlace.enPausa = [&ritmo] {
+        if (DECLARAC::pausa != 1)
+            return false;
+        ritmo.showNow();
+        return true;
+    };
     enlace.pasoHecho = [](const caida::Modelo& paso) {
         DECLARAC::tiempo = paso.tiempo;
         DECLARAC::velocidad = paso.velocidad;

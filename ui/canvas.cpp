@@ -3,6 +3,8 @@
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -22,7 +24,6 @@ Canvas::Canvas(QWidget* parentWidget, Container* container, const QString& name,
 {
     // What is drawn stays where it is when the surface grows: only the new area is painted.
     setAttribute(Qt::WA_StaticContents);
-    resetImage(innerSize());
 }
 
 double Canvas::innerWidthTwips() const
@@ -47,7 +48,7 @@ void Canvas::setBorder(bool singleLine, bool flat)
 {
     look_ = !singleLine ? BorderLook::None : flat ? BorderLook::Flat : BorderLook::Sunken;
     border_ = look_ == BorderLook::None ? 0 : look_ == BorderLook::Flat ? 1 : 2;
-    resetImage(innerSize());
+    dropImage();
     for (ControlBase* c : controls())
         c->Move(c->Left(), c->Top());
 }
@@ -69,23 +70,42 @@ QSize Canvas::innerSize() const
     return {std::max(1, width() - 2 * border_), std::max(1, height() - 2 * border_)};
 }
 
-void Canvas::resetImage(QSize size)
+QImage Canvas::blankImage(QSize size) const
 {
-    image_ = QImage(size, QImage::Format_RGB32);
-    image_.fill(toQColor(back_));
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(toQColor(back_));
     if (!picture_.isNull()) {
-        QPainter p(&image_);
+        QPainter p(&image);
         p.drawPixmap(0, 0, picture_);
     }
+    return image;
+}
+
+void Canvas::dropImage()
+{
+    endPainter();
+    image_ = QImage();
+    unshown_ = {};
 }
 
 void Canvas::Cls()
 {
-    resetImage(innerSize());
+    dropImage();
     currentX_ = scale().left;
     currentY_ = scale().top;
     update();
 }
+
+
+const QImage& Canvas::drawing() const
+{
+    endPainter();
+    if (image_.isNull())
+        image_ = blankImage(keptSize());
+    return image_;
+}
+
+void Canvas::endPainter() const { painter_.reset(); }
 
 void Canvas::resizeEvent(QResizeEvent*) { syncImageSize(); }
 
@@ -95,20 +115,26 @@ void Canvas::placeWidget()
     syncImageSize();
 }
 
+// The size the kept drawing needs: the inner area, but never beyond the size of the desktop
+// (a window can be made far larger than any screen; beyond it the back colour shows), so
+// that its memory stays bounded. It never shrinks: what was drawn stays, also through a
+// window made smaller and then larger again.
+QSize Canvas::keptSize() const
+{
+    const QSize desktop = screen() ? screen()->virtualSize() : QSize(4096, 4096);
+    return innerSize().boundedTo(desktop.expandedTo(image_.size())).expandedTo(image_.size());
+}
+
 // Geometry changes of a hidden widget reach resizeEvent only when it is shown, so every
 // drawing operation (points, lines, boxes and text all go through draw()) makes sure the
-// image covers the inner area first. Until it is cleared the image only grows: what was
-// drawn stays, also through a window made smaller and then larger again.
+// image covers the inner area first. A surface with no image yet has nothing to keep.
 void Canvas::syncImageSize()
 {
-    // A window can be made far larger than any screen; the kept drawing stops at the size of
-    // the desktop (beyond it the back colour shows), so that its memory stays bounded.
-    const QSize desktop = screen() ? screen()->virtualSize() : QSize(4096, 4096);
-    const QSize inner = innerSize().boundedTo(desktop.expandedTo(image_.size()));
-    if (image_.width() >= inner.width() && image_.height() >= inner.height())
+    if (image_.isNull() || keptSize() == image_.size())
         return;
+    endPainter();
     const QImage old = image_;
-    resetImage(inner.expandedTo(old.size()));
+    image_ = blankImage(keptSize());
     QPainter p(&image_);
     p.drawImage(0, 0, old);
 }
@@ -122,16 +148,54 @@ QPointF Canvas::toPixels(double x, double y) const
 
 template <class F> void Canvas::draw(Color c, const QRectF& area, F&& op)
 {
-    syncImageSize();
-    QPainter p(&image_);
-    if (drawMode_ == vbInvert)
-        p.setCompositionMode(QPainter::RasterOp_NotDestination);
-    p.setPen(QPen(toQColor(c), drawWidth_, Qt::SolidLine, Qt::SquareCap));
-    op(p);
-    p.end();
+    if (image_.isNull())
+        image_ = blankImage(keptSize());
+    else
+        syncImageSize();
+    QPainter own;
+    QPainter* p = &own;
+    if (batched_) {
+        if (!painter_)
+            painter_ = std::make_unique<QPainter>(&image_);
+        p = painter_.get();
+    } else {
+        own.begin(&image_);
+    }
+    p->setCompositionMode(drawMode_ == vbInvert ? QPainter::RasterOp_NotDestination
+                                                : QPainter::CompositionMode_SourceOver);
+    p->setPen(QPen(toQColor(c), drawWidth_, Qt::SolidLine, Qt::SquareCap));
+    op(*p);
     // Only what was drawn on needs repainting (the pen reaches past the ends).
     const int m = drawWidth_ + 1;
-    update(area.normalized().toAlignedRect().adjusted(-m, -m, m + 1, m + 1).translated(border_, border_));
+    const QRect drawn = area.normalized().toAlignedRect().adjusted(-m, -m, m + 1, m + 1).translated(border_, border_);
+    if (!batched_) {
+        own.end();
+        update(drawn);
+        return;
+    }
+    // The first operation of a batch asks the window for a repaint; the pacer lets the
+    // request through at the frame's end, and then the whole batch is handed over.
+    if (unshown_.isEmpty())
+        update(drawn);
+    unshown_ |= drawn;
+}
+
+void Canvas::setBatched(bool on)
+{
+    if (!on) {
+        showBatch();
+        endPainter();
+    }
+    batched_ = on;
+}
+
+bool Canvas::showBatch()
+{
+    if (unshown_.isEmpty())
+        return false;
+    update(unshown_);
+    unshown_ = {};
+    return true;
 }
 
 void Canvas::PSet(double x, double y, Color c)
@@ -187,7 +251,20 @@ void Canvas::paintNow() { repaint(); }
 
 void Canvas::paintEvent(QPaintEvent* e)
 {
+    endPainter();
     QPainter p(this);
+    if (image_.isNull()) {
+        // Nothing drawn yet: the back colour and the picture, painted as they are.
+        for (const QRect& r : e->region())
+            p.fillRect(r, toQColor(back_));
+        if (!picture_.isNull()) {
+            p.setClipRegion(e->region() & QRect(QPoint(border_, border_), innerSize()));
+            p.drawPixmap(border_, border_, picture_);
+            p.setClipping(false);
+        }
+        paintBorder(p);
+        return;
+    }
     // Only the part that needs painting: a surface redrawn many times a second (a graph
     // during a run) must not copy its whole image each time.
     const QRect inner = QRect(QPoint(border_, border_), innerSize()) & QRect(QPoint(border_, border_), image_.size());
@@ -263,6 +340,101 @@ void SpinButton::press(Color color, const std::function<void()>& step)
         return;
     Box(0, 0, 16, 13, color, true);
     paintNow();
+}
+
+// ---------------------------------------------------------------------------------------
+
+FramePacer::FramePacer(QWidget* window, std::vector<Canvas*> surfaces) : window_(window)
+{
+    const QScreen* screen = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    frame_ = 1.0 / (screen && screen->refreshRate() >= 1 ? screen->refreshRate() : 60.0);
+    for (Canvas* c : surfaces) {
+        c->setBatched(true);
+        surfaces_.emplace_back(c);
+    }
+    if (window_)
+        window_->installEventFilter(this);
+}
+
+FramePacer::~FramePacer()
+{
+    showNow();
+    for (const QPointer<Canvas>& c : surfaces_)
+        if (c)
+            c->setBatched(false);
+    if (window_)
+        window_->removeEventFilter(this);
+}
+
+// The window's repaint manager asks for a repaint with one request at a time, and asks again
+// only once it was handled: a held request stands for every repaint asked for meanwhile.
+bool FramePacer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::UpdateRequest || watched != window_ || sending_)
+        return false;
+    if (frameOver()) {
+        letThrough();
+        shown();
+        return false;
+    }
+    held_ = true;
+    if (!timer_.isActive())
+        waitForFrameEnd();
+    return true;
+}
+
+// The frame is over when the program's clock says so; a clock that went backwards counts as
+// elapsed.
+bool FramePacer::frameOver() const
+{
+    const double since = clockSeconds() - lastShown_;
+    return since >= frame_ || since < 0;
+}
+
+void FramePacer::waitForFrameEnd()
+{
+    const double left = frame_ - (clockSeconds() - lastShown_);
+    timer_.start(std::clamp(int(std::ceil(left * 1000)), 1, int(std::ceil(frame_ * 1000))), Qt::PreciseTimer, this);
+}
+
+void FramePacer::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != timer_.timerId())
+        return;
+    if (frameOver())
+        showNow();
+    else
+        waitForFrameEnd();
+}
+
+// The batched surfaces hand over what they drew, to be repainted with the rest of the window.
+// True if there is anything to repaint.
+bool FramePacer::letThrough()
+{
+    bool any = held_;
+    for (const QPointer<Canvas>& c : surfaces_)
+        if (c && c->showBatch())
+            any = true;
+    held_ = false;
+    timer_.stop();
+    return any;
+}
+
+void FramePacer::shown()
+{
+    lastShown_ = clockSeconds();
+    ++shown_;
+}
+
+void FramePacer::showNow()
+{
+    if (!window_ || !letThrough())
+        return;
+    shown();
+    sending_ = true;
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window_, &request);
+    sending_ = false;
 }
 
 } // namespace ui

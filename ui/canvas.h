@@ -5,10 +5,15 @@
 #include "ui/colors.h"
 #include "ui/control.h"
 
+#include <QBasicTimer>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace ui {
 
@@ -59,10 +64,20 @@ public:
     void Box(double x1, double y1, double x2, double y2, Color c, bool filled);
     void Print(const QString& text);
 
-    // What is drawn, for the eye and for tests.
-    const QImage& drawing() const { return image_; }
+    // What is drawn, for the eye and for tests. A surface holds an image of its own only
+    // once something is drawn on it (or it is cleared); until then it paints its back colour
+    // and picture directly, and this makes the image they would give.
+    const QImage& drawing() const;
+    bool holdsImage() const { return !image_.isNull(); }
     // Shows what was drawn at once, without waiting for the event loop.
     void paintNow();
+
+    // While batched, the drawing operations share one painter and the area they drew on is
+    // only collected; showBatch() hands it to the window for repainting. FramePacer batches
+    // the surfaces of a window whose repaints it holds to one per display frame.
+    void setBatched(bool on);
+    // True if there was something to hand over.
+    bool showBatch();
 
     // A window's client area asks its window for this size when the window is first shown.
     void setDesignSize(QSize px) { designSize_ = px; updateGeometry(); }
@@ -76,11 +91,20 @@ protected:
 
 private:
     QSize innerSize() const;
-    void resetImage(QSize size);
+    QSize keptSize() const;
+    QImage blankImage(QSize size) const;
+    void dropImage();
     void syncImageSize();
+    void endPainter() const;
     void paintBorder(QPainter& p) const;
     template <class F> void draw(Color c, const QRectF& area, F&& op);
-    QImage image_;
+    // Null until something is drawn: drawing() makes it on demand.
+    mutable QImage image_;
+    // The batch's painter on image_, open from the first operation of a batch until the image
+    // is painted, read, replaced or the batch ends.
+    mutable std::unique_ptr<QPainter> painter_;
+    bool batched_ = false;
+    QRect unshown_;   // what a batch drew and the window has not yet been asked to repaint
     QPixmap picture_;
     Color back_ = kButtonFace;
     Color fore_ = 0;
@@ -118,6 +142,42 @@ public:
     // runs the step, holds without yielding until a tenth of a second has passed since the
     // press, and draws the box again (in invert mode this restores the picture).
     void press(Color color, const std::function<void()>& step);
+};
+
+// Holds a window's repaints to at most one per display frame for as long as it lives, for a
+// loop that draws and yields far more often than the screen can show: a repaint asked for
+// within a frame of the last one waits for the frame's end, and the surfaces given share one
+// painter per surface meanwhile. The window's and the surfaces' contents stay exact at every
+// moment; only the moment they reach the screen is held. showNow() and the end of the pacer
+// show everything at once.
+class FramePacer : public QObject {
+public:
+    FramePacer(QWidget* window, std::vector<Canvas*> surfaces);
+    ~FramePacer() override;
+    FramePacer(const FramePacer&) = delete;
+    FramePacer& operator=(const FramePacer&) = delete;
+
+    void showNow();
+    // Repaints of the window let through since the pacer began.
+    long framesShown() const { return shown_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    bool frameOver() const;
+    void waitForFrameEnd();
+    bool letThrough();
+    void shown();
+    QPointer<QWidget> window_;
+    std::vector<QPointer<Canvas>> surfaces_;
+    QBasicTimer timer_;
+    double frame_;            // seconds
+    double lastShown_ = -1e300;
+    bool held_ = false;       // a repaint is waiting for the frame's end
+    bool sending_ = false;
+    long shown_ = 0;
 };
 
 } // namespace ui

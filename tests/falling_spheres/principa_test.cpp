@@ -4,11 +4,15 @@
 #include "core/fall_model.h"
 #include "falling_spheres/principa.h"
 #include "common/about.h"
+#include "tests/support/event_spy.h"
 #include "tests/support/input.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
+#include <QElapsedTimer>
+#include <QPainter>
 #include <QPointer>
+#include <QScreen>
 #include <QtTest>
 #include <cmath>
 #include <utility>
@@ -75,6 +79,37 @@ int pixelesDistintos(const QImage& img, QColor fondo)
             n += img.pixelColor(x, y) != fondo;
     return n;
 }
+
+
+// What a graph shows on the screen: each of its repaints shows the part it repaints of the
+// drawing as it is at that moment.
+class Pantalla : public QObject {
+public:
+    explicit Pantalla(ui::Canvas* grafico) : grafico_(grafico), vista_(grafico->drawing().copy())
+    {
+        grafico->installEventFilter(this);
+    }
+    ~Pantalla() override { grafico_->removeEventFilter(this); }
+    // True if the screen shows the whole drawing.
+    bool completa() const { return vista_ == grafico_->drawing(); }
+    int repintados = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            ++repintados;
+            QPainter p(&vista_);
+            p.setClipRegion(static_cast<QPaintEvent*>(e)->region().translated(-grafico_->innerOrigin()));
+            p.drawImage(0, 0, grafico_->drawing());
+        }
+        return false;
+    }
+
+private:
+    ui::Canvas* grafico_;
+    QImage vista_;
+};
 
 } // namespace
 
@@ -351,6 +386,58 @@ private slots:
         QVERIFY(oculta);
         QCOMPARE(DECLARAC::velocidad.ticks(), std::int64_t(396324));
         QVERIFY(w.loaded());
+    }
+
+    void aFastRunRepaintsAtMostOncePerFrameAndShowsAllWhenPausedAndAtItsEnd()
+    {
+        ui::setClockForTests({});
+        principa& w = abrir();
+        clic(w.Option1[3]);
+        w.Combo1->setListIndex(4);   // wood rises through water: about 115,000 steps
+        Pantalla pos(w.graf_pos), veloc(w.graf_veloc);
+        bool completaEnPausa = false, completaAlFinal = false;
+        // Paused, let go on, and stopped while the curves are still inside their graphs.
+        durante(50, [&] {
+            clic(w.Boton_parar);
+            durante(30, [&] {
+                completaEnPausa = pos.completa() && veloc.completa();
+                clic(w.Boton_parar);
+                durante(100, [&] { clic(w.Command1); });
+            });
+        });
+        // The run's end enables "INICIAR" again, before anything else is handled.
+        EventSpy fin(w.Boton_Iniciar, QEvent::EnabledChange, [&] {
+            if (w.Boton_Iniciar->isEnabled())
+                completaAlFinal = pos.completa() && veloc.completa();
+        });
+        QElapsedTimer reloj;
+        reloj.start();
+        iniciar(w);
+        const double cuadros = double(reloj.elapsed()) * w.screen()->refreshRate() / 1000.0;
+        QVERIFY(completaEnPausa);
+        QVERIFY(completaAlFinal);
+        // Shown while it goes on, at most once per frame (and once more for the pause).
+        QVERIFY(pos.repintados >= 2);
+        QVERIFY2(pos.repintados <= cuadros + 3,
+                 qPrintable(QStringLiteral("%1 repaints in %2 frames").arg(pos.repintados).arg(cuadros)));
+    }
+
+    void aSlowRunShowsEachSampleBeforeTheNext()
+    {
+        ui::setClockForTests({});
+        principa& w = abrir();
+        w.VScroll2->setValue(200);   // 2,000 passes of the delay loop after each step
+        Pantalla pos(w.graf_pos), veloc(w.graf_veloc);
+        // Each sample moves the sphere first: what the samples before drew is on the screen.
+        int muestras = 0, sinMostrar = 0;
+        EventSpy muestra(w.Shape1, QEvent::Move, [&] {
+            ++muestras;
+            sinMostrar += !(pos.completa() && veloc.completa());
+        });
+        iniciar(w);
+        QVERIFY(muestras >= 15);   // of the 20 samples, those that move the sphere by a pixel
+        QCOMPARE(sinMostrar, 0);
+        QVERIFY(pos.completa() && veloc.completa());
     }
 
     void zeroRadiusIsRefused()

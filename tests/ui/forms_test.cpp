@@ -7,6 +7,7 @@
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/mouse_router.h"
+#include "tests/support/event_spy.h"
 #include "tests/support/input.h"
 #include "ui/runtime.h"
 #include "ui/text.h"
@@ -95,6 +96,7 @@ private slots:
         if (qobject_cast<QProxyStyle*>(QApplication::style()))
             QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         ui::setDialogAnswerer({});
+        ui::setClockForTests({});
         ui::unloadAllForms();
     }
 
@@ -349,6 +351,83 @@ private slots:
         QVERIFY(p.client().drawing().width() <= desktop.width());
         QVERIFY(p.client().drawing().height() <= desktop.height());
         QCOMPARE(p.client().drawing().pixelColor(5, 5), QColor(0, 255, 0));
+    }
+
+    void aSurfaceHoldsAnImageOnlyOnceDrawnOn()
+    {
+        Probe& p = ui::instance<Probe>();
+        QPixmap picture(20, 30);
+        picture.fill(QColor(255, 128, 64));
+        p.box->setBackColor(ui::RGB(0, 0, 128));
+        p.box->setPicture(picture);
+        p.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        QVERIFY(!p.client().holdsImage());
+        QVERIFY(!p.box->holdsImage());
+        // Painted straight from the back colour and the picture, as an image of them shows.
+        const QImage direct = p.box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(direct.pixelColor(19, 29), QColor(255, 128, 64));
+        QCOMPARE(direct.pixelColor(20, 30), QColor(0, 0, 128));
+        QCOMPARE(p.box->drawing(), direct);
+        QVERIFY(p.box->holdsImage());
+        QCOMPARE(p.box->grab().toImage().convertToFormat(QImage::Format_RGB32), direct);
+        // A new back colour or picture clears the drawing and lets the image go.
+        p.box->PSet(3, 3, ui::RGB(0, 255, 0));
+        p.box->setBackColor(ui::RGB(0, 128, 0));
+        QVERIFY(!p.box->holdsImage());
+        QCOMPARE(p.box->drawing().pixelColor(25, 35), QColor(0, 128, 0));
+    }
+
+    void aPacedSurfaceDrawsExactlyAndRepaintsOncePerFrame()
+    {
+        Probe& p = ui::instance<Probe>();
+        auto* paced = new ui::PictureBox(&p.client(), QStringLiteral("Paced"));
+        auto* plain = new ui::PictureBox(&p.client(), QStringLiteral("Plain"));
+        for (ui::PictureBox* b : {paced, plain}) {
+            b->Move(600, 1500, 1500, 1200);
+            b->setBackColor(ui::RGB(255, 255, 255));
+            b->setScale({0, 0, 50, 40});
+        }
+        plain->setVisible(false);   // drawn on the same way, never shown
+        int paints = 0;
+        EventSpy painted(paced, QEvent::Paint, [&] { ++paints; });
+        p.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p));
+        QCoreApplication::processEvents();
+        // Lines, points and boxes in both draw modes and two widths, on each surface alike.
+        auto draw = [&](int from, int to) {
+            for (int i = from; i < to; ++i) {
+                for (ui::PictureBox* b : {paced, plain}) {
+                    b->setDrawMode(i % 3 == 0 ? ui::vbInvert : ui::vbCopyPen);
+                    b->setDrawWidth(1 + i % 2);
+                    b->Line(i, 0, 50 - i, 40, ui::QBColor(i % 15));
+                    b->PSet(i, i, ui::QBColor(14 - i % 15));
+                    b->Box(i, 5, i + 10, 15, ui::QBColor(i % 7), i % 2 == 0);
+                }
+                QCoreApplication::processEvents();
+            }
+        };
+        double now = 100;
+        ui::setClockForTests([&] { return now; });
+        {
+            ui::FramePacer pacer(&p, {paced});
+            paints = 0;
+            draw(0, 30);
+            // One frame: the first repaint goes through, the others wait for its end.
+            QCOMPARE(paints, 1);
+            QTest::qWait(50);
+            QCOMPARE(paints, 1);
+            now += 1;
+            QTRY_COMPARE(paints, 2);
+            QCOMPARE(pacer.framesShown(), 2);
+            draw(30, 40);
+            QCOMPARE(paints, 2);
+        }
+        // The pacer's end shows the rest at once, and the drawing is the plain surface's.
+        QCOMPARE(paints, 3);
+        ui::setClockForTests({});
+        QCOMPARE(paced->drawing(), plain->drawing());
+        QVERIFY(paced->drawing() != QImage(paced->drawing().size(), QImage::Format_RGB32));
     }
 
     void messageBoxesLookClassic_data()
