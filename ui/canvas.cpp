@@ -1,5 +1,6 @@
 #include "ui/canvas.h"
 
+#include "ui/form.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -328,15 +329,16 @@ void SpinButton::setArrow(double left, double top, const QPixmap& arrow)
 void SpinButton::press(Color color, const std::function<void()>& step)
 {
     const double t0 = clockSeconds();
-    QPointer<SpinButton> self(this);
+    const WindowGuard window(this);
     Box(0, 0, 16, 13, color, true);
     paintNow();
+    // The step may show a message, and the window may be closed meanwhile.
     step();
     // The hold does not yield: no other event of the program is handled meanwhile.
     const double elapsed = clockSeconds() - t0;
     if (elapsed >= 0 && elapsed <= 0.1)
         busyWait(0.1 - elapsed);
-    if (!self)
+    if (!window.loaded())
         return;
     Box(0, 0, 16, 13, color, true);
     paintNow();
