@@ -27,10 +27,10 @@
 #include "shell/brantel.h"
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
+#include "tests/support/proc_status.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -112,13 +112,7 @@ template <class F> void reloadRole()
 long residentKb()
 {
     malloc_trim(0);
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
+    return procStatusKb("VmRSS");
 }
 
 // Runs the event loop until every given window is exposed (or 3 s have passed), then a

@@ -97,12 +97,17 @@ void Canvas::Cls()
     update();
 }
 
+// The image comes with the first drawing on the surface, or the first look at it.
+void Canvas::ensureImage() const
+{
+    if (image_.isNull())
+        image_ = blankImage(keptSize());
+}
 
 const QImage& Canvas::drawing() const
 {
     endPainter();
-    if (image_.isNull())
-        image_ = blankImage(keptSize());
+    ensureImage();
     return image_;
 }
 
@@ -149,10 +154,8 @@ QPointF Canvas::toPixels(double x, double y) const
 
 template <class F> void Canvas::draw(Color c, const QRectF& area, F&& op)
 {
-    if (image_.isNull())
-        image_ = blankImage(keptSize());
-    else
-        syncImageSize();
+    ensureImage();
+    syncImageSize();
     QPainter own;
     QPainter* p = &own;
     if (batched_) {

@@ -94,6 +94,7 @@ private:
     QSize keptSize() const;
     QImage blankImage(QSize size) const;
     void dropImage();
+    void ensureImage() const;
     void syncImageSize();
     void endPainter() const;
     void paintBorder(QPainter& p) const;

@@ -328,6 +328,15 @@ void OptionButton::settleTabStop()
         o->setFocusPolicy(o == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+bool OptionButton::focusNextPrevChild(bool next)
+{
+    for (OptionButton* o : group())
+        o->setFocusPolicy(Qt::ClickFocus);
+    const bool moved = QRadioButton::focusNextPrevChild(next);
+    settleTabStop();
+    return moved;
+}
+
 void OptionButton::keyPressEvent(QKeyEvent* e)
 {
     int step = 0;

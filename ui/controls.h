@@ -138,6 +138,8 @@ protected:
     // Qt would make the button that last had the focus the group's tab stop; here the
     // selected one is, whichever had the focus.
     void focusInEvent(QFocusEvent* e) override { QWidget::focusInEvent(e); }
+    // Tab leaves the group, from whichever of its buttons holds the focus.
+    bool focusNextPrevChild(bool next) override;
 };
 
 // Value 0 (clear) or 1 (ticked); Click whenever the value changes.

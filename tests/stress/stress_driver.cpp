@@ -1,27 +1,18 @@
 #include "tests/stress/stress_driver.h"
 
-#include "shell/arranque.h"
 #include "core/conversions.h"
+#include "shell/arranque.h"
+#include "tests/support/proc_status.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
 
-#include <QFile>
 #include <QTimer>
 #include <cstdio>
 
 namespace stress {
 
-long peakMemoryKb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
+long peakMemoryKb() { return procStatusKb("VmHWM"); }
 
 Driver::Driver(unsigned long long seed, long budget, int maxDepth)
     : rng_(seed), seed_(seed), budget_(budget), maxDepth_(maxDepth)

@@ -68,7 +68,7 @@ void letGo(QWidget* w, QPoint at, Qt::MouseButton b, QWindow* pressedOn)
     } else if (launcher && aimable(&launcher->client(), middle)) {
         input::release(&launcher->client(), middle, b);
     } else if (pressedOn) {
-        QTest::mouseRelease(pressedOn, b, {}, QPoint(pressedOn->width() / 2, pressedOn->height() / 2));
+        input::releaseIn(pressedOn, b);
     } else {
         QTestPrivate::qtestMouseButtons.setFlag(b, false);
     }

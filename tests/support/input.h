@@ -41,6 +41,13 @@ inline void release(QWidget* w, QPoint at, Qt::MouseButton b = Qt::LeftButton, Q
     QTest::mouseRelease(windowOf(w), b, m, inWindow(w, at));
 }
 
+// Lets the button go in the middle of the window that took the press, when nothing of it is
+// left to aim at.
+inline void releaseIn(QWindow* window, Qt::MouseButton b = Qt::LeftButton)
+{
+    QTest::mouseRelease(window, b, {}, QPoint(window->width() / 2, window->height() / 2));
+}
+
 // Moves the pointer (with whatever buttons are held) onto a point of `w`.
 inline void move(QWidget* w, QPoint at) { QTest::mouseMove(windowOf(w), inWindow(w, at)); }
 
@@ -85,6 +92,8 @@ inline QRect scrollBarPart(QScrollBar* bar, QStyle::SubControl part)
 
 // Keys go to the window that holds `w`, and there to whatever has the focus.
 inline void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(windowOf(w), k, m); }
+// Only the press of a key: its handler may close the window before a release could come.
+inline void keyDown(QWidget* w, Qt::Key k) { QTest::keyPress(windowOf(w), k); }
 // Each character pressed and let go in turn (the test library has no text overload for a window).
 inline void keys(QWidget* w, const QString& text)
 {

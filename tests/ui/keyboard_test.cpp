@@ -14,6 +14,7 @@
 
 #include <QMenuBar>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -82,16 +83,15 @@ QStringList snapshot(ui::Form& f)
 }
 
 // Counts the Change events of a scroll bar, its own handler still running.
-int* countChanges(ui::ScrollBar* bar)
+std::shared_ptr<int> countChanges(ui::ScrollBar* bar)
 {
-    static int n;
-    n = 0;
-    bar->on.Change = [inner = bar->on.Change] {
-        ++n;
+    auto n = std::make_shared<int>(0);
+    bar->on.Change = [n, inner = bar->on.Change] {
+        ++*n;
         if (inner)
             inner();
     };
-    return &n;
+    return n;
 }
 
 } // namespace
@@ -141,6 +141,15 @@ private slots:
                                        "reloj(3)",  "reloj(2)", "Option1(1)", "Command1"};
         QCOMPARE(tabs(f, int(withSpins.size())), withSpins);
         QCOMPARE(tabs(f, 2, true), QStringList({"Option1(1)", "reloj(2)"}));
+
+        // A press on the other button, let go off it, gives that button the focus but
+        // chooses nothing: the group's stop stays on the selected one.
+        input::press(f.Option1[0], QPoint(8, 6));
+        input::release(&f.client(), QPoint(5, 5));
+        QCOMPARE(focused(), QStringLiteral("Option1(0)"));
+        QVERIFY(f.Option1[1]->Value());
+        QCOMPARE(tabs(f, 1), QStringList({"Command1"}));
+        QCOMPARE(tabs(f, 1, true), QStringList({"Option1(1)"}));
     }
 
     void hiddenAndDisabledControlsAreNoStops()
@@ -281,7 +290,7 @@ private slots:
             // Halfway, so that every key moves the bar.
             b->setValue((b->minimum() + b->maximum()) / 2);
             const int start = b->Value();
-            int* changes = countChanges(b);
+            auto changes = countChanges(b);
             input::focus(b);
             input::key(b, c.key);
             const int byKey = *changes;
