@@ -188,11 +188,10 @@ void ControlBase::placeWidget()
 {
     if (!container_)
         return;
-    // Far-off positions are clamped to what a widget can take; they are never on screen.
-    auto clampPx = [](double tw) { return toPixels(std::clamp(tw, -1.0e8, 1.0e8)); };
+    // Far-off positions stop at the limit toPixels keeps; they are never on screen.
     const QPoint o = container_->innerOrigin();
-    const int x0 = clampPx(leftTw_), y0 = clampPx(topTw_);
-    const int x1 = clampPx(leftTw_ + widthTw_), y1 = clampPx(topTw_ + heightTw_);
+    const int x0 = toPixels(leftTw_), y0 = toPixels(topTw_);
+    const int x1 = toPixels(leftTw_ + widthTw_), y1 = toPixels(topTw_ + heightTw_);
     self_->setGeometry(o.x() + x0, o.y() + y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
 }
 

@@ -3,7 +3,12 @@
 #include "ui/form.h"
 #include "ui/twips.h"
 
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyleOptionSlider>
 #include <algorithm>
@@ -85,9 +90,22 @@ bool editsWithoutTyping(const QKeyEvent* e)
     return e->key() == Qt::Key_Delete;
 }
 
-// Text an input method commits (a dead key and a letter) is handed on as key presses, one
-// character at a time, so that it meets the same key filter as typed text; what is left of
-// the event (the text being composed) goes to `base`.
+// Text that reaches a control other than by single keys (composed by an input method, pasted,
+// dropped) is handed on as key presses, one character at a time, so that it meets the same
+// key filter as typed text.
+void typeEach(ControlBase& control, const QString& text, const std::function<void(QKeyEvent*)>& type)
+{
+    const WindowGuard window(control.widget());
+    for (const QChar ch : text) {
+        if (!window.loaded())
+            return;
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        type(&key);
+    }
+}
+
+// Text an input method commits (a dead key and a letter) is typed character by character;
+// what is left of the event (the text being composed) goes to `base`.
 void commitAsKeys(ControlBase& control, QInputMethodEvent* e, const std::function<void(QInputMethodEvent*)>& base,
                   const std::function<void(QKeyEvent*)>& type)
 {
@@ -99,14 +117,17 @@ void commitAsKeys(ControlBase& control, QInputMethodEvent* e, const std::functio
     QInputMethodEvent rest(e->preeditString(), e->attributes());
     base(&rest);
     e->accept();
-    const WindowGuard window(control.widget());
-    for (const QChar ch : text) {
-        if (!window.loaded())
-            return;
-        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        type(&key);
-    }
+    typeEach(control, text, type);
 }
+
+// Letting go of the middle button pastes the window system's selection where the button was
+// pressed; into a field with a key filter, it is typed instead.
+bool isMiddleRelease(const QEvent* ev)
+{
+    return ev->type() == QEvent::MouseButtonRelease && static_cast<const QMouseEvent*>(ev)->button() == Qt::MiddleButton;
+}
+
+QString clipboardText(QClipboard::Mode mode = QClipboard::Clipboard) { return QGuiApplication::clipboard()->text(mode); }
 
 } // namespace
 
@@ -157,7 +178,18 @@ void TextBox::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
+    // A paste the filter let by, or that types no character (Shift+Insert), is typed.
+    if (on.KeyPress && e->matches(QKeySequence::Paste)) {
+        e->accept();
+        typeIn(clipboardText());
+        return;
+    }
     QLineEdit::keyPressEvent(e);
+}
+
+void TextBox::typeIn(const QString& text)
+{
+    typeEach(*this, text, [this](QKeyEvent* key) { keyPressEvent(key); });
 }
 
 void TextBox::inputMethodEvent(QInputMethodEvent* e)
@@ -165,6 +197,41 @@ void TextBox::inputMethodEvent(QInputMethodEvent* e)
     commitAsKeys(
         *this, e, [this](QInputMethodEvent* rest) { QLineEdit::inputMethodEvent(rest); },
         [this](QKeyEvent* key) { keyPressEvent(key); });
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (on.KeyPress && isMiddleRelease(e) && !isReadOnly()) {
+        e->accept();
+        deselect();
+        typeIn(clipboardText(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu* menu = createStandardContextMenu();
+    // Its Paste is the one item that pastes: with a key filter, it types. (Qt connects it by
+    // name or, in later versions, by pointer.)
+    for (QAction* a : menu->actions())
+        if (on.KeyPress
+            && (disconnect(a, SIGNAL(triggered()), this, SLOT(paste()))
+                || disconnect(a, &QAction::triggered, this, &QLineEdit::paste)))
+            connect(a, &QAction::triggered, this, [this] { typeIn(clipboardText()); });
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
+}
+
+// Dropped text would skip the key filter: a box with one takes no drops.
+void TextBox::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (on.KeyPress) {
+        e->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(e);
 }
 
 TextArea::TextArea(Container* container, const QString& name, int index)
@@ -195,6 +262,7 @@ ComboBox::ComboBox(Container* container, const QString& name, int index)
     setMaxVisibleItems(12);
     QLineEdit* edit = lineEdit();
     edit->installEventFilter(this);
+    view()->installEventFilter(this);
     // Text reaches the field only through the keyboard, where the key filter rules.
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setAcceptDrops(false);
@@ -232,6 +300,14 @@ void ComboBox::setText(const QString& text)
     lineEdit()->setText(text);
     if (Text() != before && on.Change)
         on.Change();
+}
+
+void ComboBox::showPopup()
+{
+    QComboBox::showPopup();
+    // The list opens on the item the box's text names, or on none.
+    if (ListIndex() < 0 && view()->selectionModel())
+        view()->selectionModel()->clear();
 }
 
 int ComboBox::ListIndex() const
@@ -275,8 +351,36 @@ void ComboBox::inputMethodEvent(QInputMethodEvent* e)
 
 bool ComboBox::eventFilter(QObject* obj, QEvent* ev)
 {
-    if (obj == lineEdit() && ev->type() == QEvent::KeyPress && keyRefused(static_cast<QKeyEvent*>(ev)))
-        return true;
+    if (obj == lineEdit()) {
+        if (ev->type() == QEvent::KeyPress && keyRefused(static_cast<QKeyEvent*>(ev)))
+            return true;
+        if (on.KeyPress && isMiddleRelease(ev)) {
+            typeEach(*this, clipboardText(QClipboard::Selection), [this](QKeyEvent* key) { keyPressEvent(key); });
+            return true;
+        }
+    } else if (obj == view() && on.KeyPress) {
+        // The dropped-down list takes the keys; a typed character would pick the item it begins.
+        // It meets the key filter first. Enter and Escape type nothing here: they choose and close.
+        if (ev->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(ev);
+            const int code = keyAsciiOf(key);
+            return code != 13 && code != 27 && keyDiscarded(*this, key);
+        }
+        // Enter with no item marked closes the list (Qt would keep it open).
+        if (ev->type() == QEvent::ShortcutOverride && keyAsciiOf(static_cast<QKeyEvent*>(ev)) == 13
+            && !view()->currentIndex().isValid()) {
+            hidePopup();
+            return true;
+        }
+        if (ev->type() == QEvent::InputMethod) {
+            const QPointer<QAbstractItemView> list = view();
+            typeEach(*this, static_cast<QInputMethodEvent*>(ev)->commitString(), [list](QKeyEvent* key) {
+                if (list)
+                    QCoreApplication::sendEvent(list, key);
+            });
+            return true;
+        }
+    }
     return QComboBox::eventFilter(obj, ev);
 }
 
@@ -500,7 +604,7 @@ void Line::placeWidget()
     if (!container())
         return;
     const QPoint o = container()->innerOrigin();
-    auto px = [](double tw) { return double(toPixels(std::clamp(tw, -1.0e8, 1.0e8))); };
+    auto px = [](double tw) { return double(toPixels(tw)); };
     const double x1 = px(tw_[0]), y1 = px(tw_[1]), x2 = px(tw_[2]), y2 = px(tw_[3]);
     const int pad = width_ / 2 + 1;
     const int left = int(std::min(x1, x2)) - pad, top = int(std::min(y1, y2)) - pad;
@@ -514,7 +618,7 @@ void Line::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setPen(QPen(toQColor(color_), std::max(1, width_), Qt::SolidLine, Qt::SquareCap));
     const QPoint o = container()->innerOrigin() - pos();
-    auto px = [](double tw) { return double(toPixels(std::clamp(tw, -1.0e8, 1.0e8))); };
+    auto px = [](double tw) { return double(toPixels(tw)); };
     p.drawLine(QPointF(px(tw_[0]) + o.x(), px(tw_[1]) + o.y()), QPointF(px(tw_[2]) + o.x(), px(tw_[3]) + o.y()));
 }
 

@@ -57,8 +57,16 @@ public:
     bool clickOnRelease() const override { return false; }
 
 protected:
+    // A box with a key filter takes text only through it: composed, pasted (keys, context
+    // menu, middle button) text is typed one character at a time, and drops are refused.
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+
+private:
+    void typeIn(const QString& text);
 };
 
 // A read-only box of several lines with word wrap and a vertical scroll bar.
@@ -93,6 +101,7 @@ public:
     int ListIndex() const;
     // Selecting an item from code shows its text and raises Click.
     void setListIndex(int i);
+    void showPopup() override;
     bool clickOnRelease() const override { return false; }
 
 protected:

@@ -163,6 +163,12 @@ void Form::closeEvent(QCloseEvent* e)
     closeBox();
 }
 
+void Form::hideEvent(QHideEvent* e)
+{
+    endDragsIn(this);
+    QWidget::hideEvent(e);
+}
+
 QMenu* Form::addMenu(const QString& name, const QString& caption)
 {
     if (!menuBar_) {

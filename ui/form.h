@@ -56,6 +56,9 @@ protected:
     // What the title-bar close box does: unload the window.
     virtual void closeBox() { Unload(); }
     void closeEvent(QCloseEvent* e) override;
+    // A window going out of sight ends the drags begun in it, with no drop: the button may be
+    // let go where the program never hears of it.
+    void hideEvent(QHideEvent* e) override;
 
 private:
     // Links the window's tab stops in the order of their TabIndex and gives the first one

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QtTest>
+#include <limits>
 
 namespace {
 
@@ -152,6 +153,9 @@ private slots:
         QCOMPARE(p.box->property("Left").toDouble(), 600.0);
         p.box->setTop(2838.4f);
         QCOMPARE(p.box->Top(), double(2838.4f));
+        // A place that is no number, or beyond any screen, still lands on a defined pixel.
+        p.box->Move(std::numeric_limits<double>::quiet_NaN(), -1e300, 600, 1e300);
+        QCOMPARE(p.box->geometry(), QRect(0, -6666667, 0, 6666667));
     }
 
     void manualDragDropsOnTheWindowThroughShapesButNotOnLabels()

@@ -7,6 +7,7 @@
 #include "falling_spheres/principa.h"
 #include "flotation/flotar.h"
 #include "pressure/form1.h"
+#include "shell/brantel.h"
 #include "common/declarac.h"
 #include "tests/support/input.h"
 #include "tests/support/separators.h"
@@ -17,6 +18,9 @@
 #include "ui/mouse_router.h"
 #include "ui/runtime.h"
 
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QMenu>
 #include <QtTest>
 
 namespace {
@@ -200,6 +204,73 @@ private slots:
         QCOMPARE(DECLARAC::dens_liquido, 0.9);
         QCOMPARE(DECLARAC::viscosidad, *classic::CCur(0.2));
     }
+
+    // The list dropped down takes the keys itself; a typed character still meets the filter.
+    // Pasted text, by the middle button or the context menu, is typed through it too.
+    void noTextGoesRoundAKeyFilter()
+    {
+        const QString sep(QChar(separators::apply()));
+        Form1& f = shown<Form1>();
+        const auto dropDown = [](ui::ComboBox* list) {
+            input::click(list, QPoint(list->width() - 6, list->height() / 2));
+            QVERIFY(list->view()->isVisible());
+        };
+        dropDown(f.Combo1);
+        input::keys(f.Combo1, QStringLiteral("13"));
+        input::key(f.Combo1, Qt::Key_Return);
+        dropDown(f.Combo1);
+        input::keys(f.Combo1, QStringLiteral("0,7 "));
+        input::key(f.Combo1, Qt::Key_Backspace);
+        input::key(f.Combo1, Qt::Key_Return);
+        QCOMPARE(f.Combo1->Text(), QStringLiteral("1      agua"));
+        QCOMPARE(f.m0[0]->Caption(), QStringLiteral("68") + sep + QStringLiteral("60"));
+        // Escape closes without choosing; the arrows move and Enter chooses.
+        dropDown(f.Combo1);
+        input::key(f.Combo1, Qt::Key_Down);
+        input::key(f.Combo1, Qt::Key_Escape);
+        QVERIFY(!f.Combo1->view()->isVisible());
+        QCOMPARE(f.Combo1->Text(), QStringLiteral("1      agua"));
+        dropDown(f.Combo1);
+        for (int i = 0; i < 5; ++i)
+            input::key(f.Combo1, Qt::Key_Down);
+        input::key(f.Combo1, Qt::Key_Return);
+        QCOMPARE(f.Combo1->Text(), QStringLiteral("13,546    mercurio"));
+        QCOMPARE(f.m0[0]->Caption(), QStringLiteral("683") + sep + QStringLiteral("35"));
+        // The window system's selection, pasted by the middle button, where it has one.
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const bool selection = clipboard->supportsSelection();
+        if (selection) {
+            clipboard->setText(QStringLiteral("a,gua"), QClipboard::Selection);
+            input::click(f.Combo1, QPoint(20, 6), Qt::MiddleButton);
+            QCOMPARE(f.Combo1->Text(), QStringLiteral("13,546    mercurio"));
+        }
+
+        principa& w = shown<principa>();
+        input::click(w.Option1[3], QPoint(8, 8));
+        dropDown(w.Combo2);
+        input::keys(w.Combo2, QStringLiteral("A"));
+        input::key(w.Combo2, Qt::Key_Return);
+        QCOMPARE(w.Combo2->Text(), QStringLiteral("Agua"));
+        // The radius box takes pasted digits and refuses the rest, as if they were typed.
+        clipboard->setText(QStringLiteral("5x"));
+        input::focus(w.Caja_radio);
+        input::key(w.Caja_radio, Qt::Key_Home);
+        input::key(w.Caja_radio, Qt::Key_End, Qt::ShiftModifier);
+        input::click(w.Caja_radio, QPoint(4, 6), Qt::RightButton);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QString pasteKey = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        const auto items = menu->actions();
+        QAction* paste = *std::find_if(items.begin(), items.end(), [&](QAction* a) { return a->text().endsWith(pasteKey); });
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+        QCOMPARE(w.Caja_radio->Text(), QStringLiteral("5"));
+        QCOMPARE(DECLARAC::radio, 5.0);
+        if (selection) {
+            clipboard->setText(QStringLiteral(".5x"), QClipboard::Selection);
+            input::click(w.Caja_radio, QPoint(w.Caja_radio->width() - 4, 6), Qt::MiddleButton);
+            QCOMPARE(w.Caja_radio->Text(), QStringLiteral("5.5"));
+        }
+            }
 
     void enterOrLeavingTheMaterialListPicksNothing()
     {
@@ -402,6 +473,37 @@ private slots:
         // A new drag in the reopened window works as the first did.
         input::drag(again.solido, grip, &again.client(), QPoint(20, 20));
         QVERIFY(!ui::dragInProgress());
+        QCOMPARE(strayWindows(), 0);
+    }
+
+    // "Salir" hides a window in mid-drag, and the button is let go outside the program, where
+    // the program never hears of it: the drag ends with the window, with no drop, and the next
+    // click works.
+    void hidingAWindowInMidDragEndsTheDrag()
+    {
+        Form1& f = shown<Form1>();
+        const QPointF place(f.Pesa[1]->Left(), f.Pesa[1]->Top());
+        input::move(f.Pesa[1], QPoint(10, 20));
+        input::press(f.Pesa[1], QPoint(10, 20));
+        input::move(&f.client(), px(2000, 2000));
+        QVERIFY(ui::dragInProgress() && QApplication::overrideCursor());
+        input::key(&f, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!f.isVisible() && !ui::dragInProgress() && !QApplication::overrideCursor());
+        QCOMPARE(QPointF(f.Pesa[1]->Left(), f.Pesa[1]->Top()), place);
+        QCOMPARE(f.Text2->Text(), QStringLiteral("2"));
+        Brantel& launcher = shown<Brantel>();
+        input::click(launcher.Picture1, QPoint(20, 20));
+        QVERIFY(f.isVisible());
+
+        flotar& b = shown<flotar>();
+        const QPoint grip(b.solido->width() / 2, 4);
+        input::move(b.solido, grip);
+        input::press(b.solido, grip);
+        input::move(&b.client(), QPoint(20, 20));
+        QCOMPARE(strayWindows(), 1);   // the block's outline
+        input::focus(b.Command1);
+        input::key(b.Command1, Qt::Key_Space);
+        QVERIFY(!b.isVisible() && !ui::dragInProgress());
         QCOMPARE(strayWindows(), 0);
     }
 };
