@@ -5,14 +5,12 @@
 #include "ui/design.h"
 #include "ui/runtime.h"
 
-#include <QIcon>
-
 principa::principa()
     : ui::Form(QStringLiteral("principa"), QStringLiteral("Caída de partículas esféricas  //  Grupo Cormund"), 8295,
                5850)
 {
     // The window has no icon of its own: it shows the program's.
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon_launcher.png")));
+    setWindowIcon(ui::sharedIcon(QStringLiteral(":/assets/icon_launcher.png")));
     buildControls();
     buildMenus();
     wireHandlers();

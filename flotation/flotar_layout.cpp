@@ -5,8 +5,6 @@
 #include "ui/design.h"
 #include "ui/runtime.h"
 
-#include <QIcon>
-
 namespace {
 
 const QString kUnidad = QStringLiteral("       3  g/cm");
@@ -19,7 +17,7 @@ ui::ScrollRange densidades(int min, int max) { return {min, max, 10, 20}; }
 flotar::flotar()
     : ui::Form(QStringLiteral("flotar"), QStringLiteral("Flotación  // Grupo Cormund"), 7740, 5550)
 {
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon_flotation.png")));
+    setWindowIcon(ui::sharedIcon(QStringLiteral(":/assets/icon_flotation.png")));
     buildControls();
     buildMenus();
     wireHandlers();

@@ -6,8 +6,6 @@
 #include "ui/runtime.h"
 #include "ui/text.h"
 
-#include <QIcon>
-
 namespace {
 
 ui::Shape* roundFrame(ui::Container* c, const ui::Name& n, double l, double t, double w, double h)
@@ -45,7 +43,7 @@ const QFont& bold()
 Form1::Form1()
     : ui::Form(QStringLiteral("Form1"), QStringLiteral("Presiones Hidrostáticas // Grupo Cormund"), 8445, 5745)
 {
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon_pressure.png")));
+    setWindowIcon(ui::sharedIcon(QStringLiteral(":/assets/icon_pressure.png")));
     buildControls();
     buildMenus();
     wireHandlers();

@@ -3,12 +3,10 @@
 
 #include "ui/design.h"
 
-#include <QIcon>
-
 Form2::Form2()
     : ui::Form(QStringLiteral("Form2"), QStringLiteral("Ventana de Ayuda"), 6435, 2775)
 {
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon_help.png")));
+    setWindowIcon(ui::sharedIcon(QStringLiteral(":/assets/icon_help.png")));
     buildControls();
     wireHandlers();
 }

@@ -4,12 +4,10 @@
 #include "ui/design.h"
 #include "ui/runtime.h"
 
-#include <QIcon>
-
 arranque::arranque()
     : ui::Form(QStringLiteral("arranque"), QStringLiteral("Brantel // Grupo Cormund"), 7305, 6090)
 {
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon_splash.png")));
+    setWindowIcon(ui::sharedIcon(QStringLiteral(":/assets/icon_splash.png")));
     buildControls();
     wireHandlers();
 }

@@ -5,8 +5,6 @@
 #include "ui/design.h"
 #include "ui/runtime.h"
 
-#include <QIcon>
-
 namespace {
 
 // A simulation's picture: it shows a hand, as a link would.
@@ -24,7 +22,7 @@ ui::PictureBox* thumbnail(ui::Container* c, const ui::Name& n, double left, doub
 Brantel::Brantel()
     : ui::Form(QStringLiteral("Brantel"), QStringLiteral("Brantel // Grupo Cormund"), 9525, 6390)
 {
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon_launcher.png")));
+    setWindowIcon(ui::sharedIcon(QStringLiteral(":/assets/icon_launcher.png")));
     buildControls();
     buildMenus();
     wireHandlers();

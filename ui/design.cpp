@@ -1,5 +1,7 @@
 #include "ui/design.h"
 
+#include <QHash>
+
 namespace ui {
 
 namespace {
@@ -137,6 +139,15 @@ void tabIndexesInOrder(std::initializer_list<ControlBase*> controls)
     int i = 0;
     for (ControlBase* c : controls)
         c->setTabIndex(i++);
+}
+
+QIcon sharedIcon(const QString& image)
+{
+    static QHash<QString, QIcon> icons;
+    auto it = icons.constFind(image);
+    if (it == icons.constEnd())
+        it = icons.insert(image, QIcon(image));
+    return *it;
 }
 
 } // namespace ui

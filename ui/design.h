@@ -8,6 +8,7 @@
 #include "ui/controls.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QPixmap>
 #include <initializer_list>
 
@@ -62,6 +63,12 @@ Shape* filledShape(Container* c, const Name& n, double left, double top, double 
 Line* line(Container* c, const Name& n, double x1, double y1, double x2, double y2, int width = 1);
 // A spin button with its arrow picture, its corner at (left, top).
 SpinButton* spinButton(Container* c, const Name& n, double left, double top, const QString& arrow);
+
+// A window's icon, read from its image once and shared by every window that shows it. Under
+// X, showing a window hands its icon to the server scaled, and the scaled copy is cached
+// under the identity of the icon's picture: an icon read afresh for each window opened would
+// add one more copy to the cache at every opening.
+QIcon sharedIcon(const QString& image);
 
 // The design's tab order, control by control with its TabIndex; the window links its focus
 // chain from it when it loads.

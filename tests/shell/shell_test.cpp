@@ -136,6 +136,20 @@ private slots:
         QVERIFY(!ui::instance<principa>().isVisible());
     }
 
+    void aWindowLoadedAgainSharesTheIconOfTheOneBefore()
+    {
+        // Under X, every icon of its own would be cached again each time a window is shown.
+        auto sharedAcrossLoads = []<class F>(F* first) {
+            const qint64 icon = first->windowIcon().cacheKey();
+            first->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return !ui::instance<F>().windowIcon().isNull() && ui::instance<F>().windowIcon().cacheKey() == icon;
+        };
+        QVERIFY(sharedAcrossLoads(&ui::instance<Form1>()));
+        QVERIFY(sharedAcrossLoads(&ui::instance<principa>()));
+        QVERIFY(sharedAcrossLoads(&ui::instance<flotar>()));
+    }
+
     void enterOnAFreshLauncherPressesSalir()
     {
         Brantel& b = openLauncher();
