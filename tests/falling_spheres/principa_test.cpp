@@ -9,7 +9,6 @@
 #include "ui/dialogs.h"
 #include "ui/runtime.h"
 
-#include <QElapsedTimer>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -28,16 +27,16 @@ void clic(QWidget* w) { input::click(w, w->rect().center()); }
 
 // Actions asked for before a run wait until "INICIAR" is let go: the pointer's move and press
 // onto the button go through the event loop too, and would run them before the run starts.
-std::vector<std::pair<int, std::function<void()>>> paraLaCorrida;
+std::vector<std::function<void()>> paraLaCorrida;
 bool soltandoIniciar = false;
 
-// Runs `accion` from inside a yield of the run in progress, `ms` milliseconds from now.
-void durante(int ms, std::function<void()> accion)
+// Runs `accion` from inside the next yield of the run in progress.
+void durante(std::function<void()> accion)
 {
     if (soltandoIniciar)
-        QTimer::singleShot(ms, std::move(accion));
+        QTimer::singleShot(0, std::move(accion));
     else
-        paraLaCorrida.emplace_back(ms, std::move(accion));
+        paraLaCorrida.push_back(std::move(accion));
 }
 
 void iniciar(principa& w)
@@ -47,8 +46,8 @@ void iniciar(principa& w)
     input::move(boton, centro);
     input::press(boton, centro);
     soltandoIniciar = true;
-    for (auto& [ms, accion] : std::exchange(paraLaCorrida, {}))
-        durante(ms, std::move(accion));
+    for (auto& accion : std::exchange(paraLaCorrida, {}))
+        durante(std::move(accion));
     input::release(boton, centro);
     soltandoIniciar = false;
 }
@@ -246,7 +245,7 @@ private slots:
         principa& w = abrir();
         clic(w.Option1[medio]);
         QList<bool> vistos;
-        durante(0, [&] {
+        durante([&] {
             vistos = bloqueos(w);
             clic(w.Command1);
         });
@@ -260,14 +259,14 @@ private slots:
         principa& w = abrir();
         double alPausar = -1, alDetener = -1, alSeguir = -1;
         QString rotulo;
-        durante(0, [&] {
+        durante([&] {
             clic(w.Boton_parar);
             rotulo = w.Boton_parar->Caption();
             alPausar = DECLARAC::tiempo;
-            durante(30, [&] {
+            durante([&] {
                 alDetener = DECLARAC::tiempo;
                 clic(w.Command1);
-                durante(30, [&] {
+                durante([&] {
                     alSeguir = DECLARAC::tiempo;
                     clic(w.Boton_parar);
                 });
@@ -303,11 +302,11 @@ private slots:
         principa& w = abrir();
         clic(w.Option1[3]);
         long pasosConAgua = -1;
-        durante(0, [&] {
+        durante([&] {
             pasosConAgua = std::lround(DECLARAC::tiempo / 0.0001);
             w.Combo2->setListIndex(1);
             clic(w.Boton_parar);
-            durante(30, [&] {
+            durante([&] {
                 clic(w.Command1);
                 clic(w.Boton_parar);
             });
@@ -348,7 +347,7 @@ private slots:
         principa& w = abrir();
         QPointer<principa> vieja(&w);
         double alCerrar = -1;
-        durante(0, [&] {
+        durante([&] {
             alCerrar = DECLARAC::tiempo;
             w.close();
         });
@@ -362,9 +361,9 @@ private slots:
         QCOMPARE(nueva.Caja_radio->Text(), QStringLiteral("1"));
         QCOMPARE(bloqueos(nueva), kLibres);
         QCOMPARE(DECLARAC::tiempo, alCerrar);
-        durante(0, [&] {
+        durante([&] {
             clic(nueva.Boton_parar);
-            durante(20, [&] {
+            durante([&] {
                 alCerrar = DECLARAC::tiempo;
                 ui::End();
             });
@@ -378,7 +377,7 @@ private slots:
     {
         principa& w = abrir();
         bool oculta = false;
-        durante(0, [&] {
+        durante([&] {
             clic(w.Boton_fin);
             oculta = !w.isVisible();
         });
@@ -390,30 +389,36 @@ private slots:
 
     void aFastRunRepaintsAtMostOncePerFrameAndShowsAllWhenPausedAndAtItsEnd()
     {
-        ui::setClockForTests({});
+        // Each read of the clock is 4 ms later: a frame takes a few reads.
+        double ahora = 0;
+        ui::setClockForTests([&] { return ahora += 0.004; });
         principa& w = abrir();
         clic(w.Option1[3]);
         w.Combo1->setListIndex(4);   // wood rises through water: about 115,000 steps
         Pantalla pos(w.graf_pos), veloc(w.graf_veloc);
         bool completaEnPausa = false, completaAlFinal = false;
-        // Paused, let go on, and stopped while the curves are still inside their graphs.
-        durante(50, [&] {
-            clic(w.Boton_parar);
-            durante(30, [&] {
-                completaEnPausa = pos.completa() && veloc.completa();
-                clic(w.Boton_parar);
-                durante(100, [&] { clic(w.Command1); });
-            });
+        // Paused at the sphere's 5th move, let go on, and stopped at its 20th, while the
+        // curves are still inside their graphs.
+        int movidas = 0;
+        EventSpy movida(w.Shape1, QEvent::Move, [&] {
+            if (++movidas == 5)
+                durante([&] {
+                    clic(w.Boton_parar);
+                    durante([&] {
+                        completaEnPausa = pos.completa() && veloc.completa();
+                        clic(w.Boton_parar);
+                    });
+                });
+            if (movidas == 20)
+                durante([&] { clic(w.Command1); });
         });
         // The run's end enables "INICIAR" again, before anything else is handled.
         EventSpy fin(w.Boton_Iniciar, QEvent::EnabledChange, [&] {
             if (w.Boton_Iniciar->isEnabled())
                 completaAlFinal = pos.completa() && veloc.completa();
         });
-        QElapsedTimer reloj;
-        reloj.start();
         iniciar(w);
-        const double cuadros = double(reloj.elapsed()) * w.screen()->refreshRate() / 1000.0;
+        const double cuadros = ahora * w.screen()->refreshRate();
         QVERIFY(completaEnPausa);
         QVERIFY(completaAlFinal);
         // Shown while it goes on, at most once per frame (and once more for the pause).
@@ -424,9 +429,9 @@ private slots:
 
     void aSlowRunShowsEachSampleBeforeTheNext()
     {
-        ui::setClockForTests({});
+        // The clock runs a second at each read: a frame has passed whenever the window asks
+        // for a repaint.
         principa& w = abrir();
-        w.VScroll2->setValue(200);   // 2,000 passes of the delay loop after each step
         Pantalla pos(w.graf_pos), veloc(w.graf_veloc);
         // Each sample moves the sphere first: what the samples before drew is on the screen.
         int muestras = 0, sinMostrar = 0;
@@ -471,7 +476,7 @@ private slots:
         QCOMPARE(pixelesDistintos(w.graf_veloc->drawing(), Qt::white), 0);
         // The next run starts from 50 in colour 1; the sphere waits at 20 for the first sample.
         double alPrimerPaso = -1;
-        durante(0, [&] { alPrimerPaso = w.Shape1->Top(); });
+        durante([&] { alPrimerPaso = w.Shape1->Top(); });
         iniciar(w);
         QCOMPARE(alPrimerPaso, 20.0);
         QCOMPARE(DECLARAC::color_graf, std::int16_t(1));
@@ -623,7 +628,7 @@ private slots:
         QCOMPARE(w.Combo2->Text(), QStringLiteral("Agua"));
         QCOMPARE(DECLARAC::viscosidad, *classic::CCur(0.01));
         // The radius written under a comma is read back whole: the run starts.
-        durante(0, [&] { clic(w.Command1); });
+        durante([&] { clic(w.Command1); });
         iniciar(w);
         QCOMPARE(DECLARAC::color_graf, std::int16_t(1));
     }

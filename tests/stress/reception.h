@@ -47,7 +47,8 @@ const char* kindName(Kind k);
 // The application of a stress run: it knows when an input event is being handed to a
 // widget, so that the driver can tell a handler's yielding loop (where new events belong)
 // from Qt Test's own event processing between the parts of a gesture, and so that a Watch
-// can tell where Qt handed an event first.
+// can tell where Qt handed an event first. It holds back the windows' timers: a seed then
+// replays the same run however fast the machine is.
 class Application : public QApplication {
 public:
     using QApplication::QApplication;

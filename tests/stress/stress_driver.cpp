@@ -3,6 +3,7 @@
 #include "core/conversions.h"
 #include "shell/arranque.h"
 #include "tests/support/proc_status.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
@@ -102,6 +103,14 @@ void Driver::tick(int generation)
     delivering_.push_back(Application::inputDepth());
     const bool wasCalm = calm_;
     calm_ = depth_ > maxDepth_;
+    // Now and then the windows' timers tick between the events, when the seed says.
+    if (chance(0.02)) {
+        note(QStringLiteral("[%1] the timers tick").arg(ticks_));
+        for (ui::Form* f : ui::allForms())
+            for (ui::TimerControl* t : f->findChildren<ui::TimerControl*>())
+                if (t->isActive() && t->onTimer)
+                    t->onTimer();
+    }
     const bool sent = act();
     calm_ = wasCalm;
     delivering_.pop_back();

@@ -25,9 +25,8 @@ using windows::shown;
 Form1& stillPressureWindow()
 {
     Form1& f = shown<Form1>();
-    if (!QTest::qWaitFor([&] { return f.Pesa[3]->Visible(); }, 2000))
-        qFatal("the timer never ticked");
     f.Timer1->stop();
+    f.Timer1->onTimer();
     return f;
 }
 
