@@ -211,66 +211,44 @@ private slots:
     {
         const QString sep(QChar(separators::apply()));
         Form1& f = shown<Form1>();
-        const auto dropDown = [](ui::ComboBox* list) {
-            input::click(list, QPoint(list->width() - 6, list->height() / 2));
-            QVERIFY(list->view()->isVisible());
-        };
-        dropDown(f.Combo1);
+        const auto dropDown = [&f] { input::click(f.Combo1, QPoint(f.Combo1->width() - 6, 8)); };
+        dropDown();
         input::keys(f.Combo1, QStringLiteral("13"));
-        input::key(f.Combo1, Qt::Key_Return);
-        dropDown(f.Combo1);
-        input::keys(f.Combo1, QStringLiteral("0,7 "));
-        input::key(f.Combo1, Qt::Key_Backspace);
         input::key(f.Combo1, Qt::Key_Return);
         QCOMPARE(f.Combo1->Text(), QStringLiteral("1      agua"));
         QCOMPARE(f.m0[0]->Caption(), QStringLiteral("68") + sep + QStringLiteral("60"));
         // Escape closes without choosing; the arrows move and Enter chooses.
-        dropDown(f.Combo1);
+        dropDown();
         input::key(f.Combo1, Qt::Key_Down);
         input::key(f.Combo1, Qt::Key_Escape);
-        QVERIFY(!f.Combo1->view()->isVisible());
-        QCOMPARE(f.Combo1->Text(), QStringLiteral("1      agua"));
-        dropDown(f.Combo1);
+        QVERIFY(!f.Combo1->view()->isVisible() && f.Combo1->Text() == QStringLiteral("1      agua"));
+        dropDown();
         for (int i = 0; i < 5; ++i)
             input::key(f.Combo1, Qt::Key_Down);
         input::key(f.Combo1, Qt::Key_Return);
-        QCOMPARE(f.Combo1->Text(), QStringLiteral("13,546    mercurio"));
         QCOMPARE(f.m0[0]->Caption(), QStringLiteral("683") + sep + QStringLiteral("35"));
         // The window system's selection, pasted by the middle button, where it has one.
         QClipboard* clipboard = QGuiApplication::clipboard();
-        const bool selection = clipboard->supportsSelection();
-        if (selection) {
+        if (clipboard->supportsSelection()) {
             clipboard->setText(QStringLiteral("a,gua"), QClipboard::Selection);
             input::click(f.Combo1, QPoint(20, 6), Qt::MiddleButton);
             QCOMPARE(f.Combo1->Text(), QStringLiteral("13,546    mercurio"));
         }
-
-        principa& w = shown<principa>();
-        input::click(w.Option1[3], QPoint(8, 8));
-        dropDown(w.Combo2);
-        input::keys(w.Combo2, QStringLiteral("A"));
-        input::key(w.Combo2, Qt::Key_Return);
-        QCOMPARE(w.Combo2->Text(), QStringLiteral("Agua"));
         // The radius box takes pasted digits and refuses the rest, as if they were typed.
+        principa& w = shown<principa>();
         clipboard->setText(QStringLiteral("5x"));
         input::focus(w.Caja_radio);
-        input::key(w.Caja_radio, Qt::Key_Home);
         input::key(w.Caja_radio, Qt::Key_End, Qt::ShiftModifier);
         input::click(w.Caja_radio, QPoint(4, 6), Qt::RightButton);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
         const QString pasteKey = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
         const auto items = menu->actions();
-        QAction* paste = *std::find_if(items.begin(), items.end(), [&](QAction* a) { return a->text().endsWith(pasteKey); });
-        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+        const auto paste = std::find_if(items.begin(), items.end(), [&](QAction* a) { return a->text().endsWith(pasteKey); });
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(*paste).center());
         QCOMPARE(w.Caja_radio->Text(), QStringLiteral("5"));
         QCOMPARE(DECLARAC::radio, 5.0);
-        if (selection) {
-            clipboard->setText(QStringLiteral(".5x"), QClipboard::Selection);
-            input::click(w.Caja_radio, QPoint(w.Caja_radio->width() - 4, 6), Qt::MiddleButton);
-            QCOMPARE(w.Caja_radio->Text(), QStringLiteral("5.5"));
-        }
-            }
+    }
 
     void enterOrLeavingTheMaterialListPicksNothing()
     {
