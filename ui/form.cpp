@@ -149,11 +149,10 @@ void Form::Unload()
         forget_ = nullptr;
     }
     loaded_ = false;
-    endDragsIn(this);
     // Nothing of an unloaded window runs again, even before it is deleted.
     for (QTimer* t : findChildren<QTimer*>())
         t->stop();
-    hide();
+    hide();   // which ends the drags begun in the window
     deleteLater();
 }
 

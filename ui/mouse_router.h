@@ -10,7 +10,7 @@ namespace ui {
 void installMouseRouter();
 // True while a manual drag is in progress.
 bool dragInProgress();
-// Ends a drag whose source lies in `window` (its window is going away): the pointer and the
+// Ends a drag whose source lies in `window` (hidden or going away): the pointer and the
 // outline come back as they were.
 void endDragsIn(QWidget* window);
 
