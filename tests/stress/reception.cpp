@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QWindow>
+#include <utility>
 #include <vector>
 
 namespace stress {
@@ -15,54 +16,27 @@ namespace stress {
 namespace {
 
 int inputDepthCount = 0;
-// The widget each input event being delivered was handed to first, innermost last.
-std::vector<QPointer<QWidget>> firstReceivers;
-// The watches alive, newest last.
-std::vector<Watch*> watches;
+std::vector<QPointer<QWidget>> firstReceivers;   // of the input events being delivered, innermost last
+std::vector<Watch*> watches;                     // alive, newest last
 
-// What a watch looks for in an event; kInputs for what it ignores.
-Watch::Input inputOf(const QEvent* e)
+// What a watch looks for in an event: kInputs for an input event it ignores, -1 for no input.
+// A key that is a menu command's shortcut reaches the focused control as an override request
+// only; the command then runs instead of the control's own use of the key.
+int inputOf(const QEvent* e)
 {
-    switch (e->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        return Watch::Press;
-    case QEvent::MouseMove:
-        return Watch::Move;
-    // A key that is a menu command's shortcut reaches the focused control as an override
-    // request only; the command then runs instead of the control's own use of the key.
-    case QEvent::KeyPress:
-    case QEvent::ShortcutOverride:
-    case QEvent::InputMethod:
-        return Watch::Key;
-    case QEvent::Close:
-        return Watch::Close;
-    case QEvent::Resize:
-        return Watch::Resize;
-    default:
-        return Watch::kInputs;
-    }
+    static constexpr std::pair<QEvent::Type, int> inputs[] = {
+        {QEvent::MouseButtonPress, Watch::Press},   {QEvent::MouseButtonDblClick, Watch::Press},
+        {QEvent::MouseMove, Watch::Move},           {QEvent::KeyPress, Watch::Key},
+        {QEvent::ShortcutOverride, Watch::Key},     {QEvent::InputMethod, Watch::Key},
+        {QEvent::Close, Watch::Close},              {QEvent::Resize, Watch::Resize},
+        {QEvent::MouseButtonRelease, Watch::kInputs}, {QEvent::KeyRelease, Watch::kInputs},
+        {QEvent::Shortcut, Watch::kInputs},
+    };
+    for (const auto& [type, in] : inputs)
+        if (e->type() == type)
+            return in;
+    return -1;
 }
-
-// Every input event, those a watch ignores included.
-bool isInput(const QEvent* e)
-{
-    switch (e->type()) {
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyRelease:
-    case QEvent::Shortcut:
-        return true;
-    default:
-        return inputOf(e) != Watch::kInputs;
-    }
-}
-
-QString nameOf(const QWidget* w)
-{
-    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
-}
-
-QString describe(const QWidget* w) { return nameOf(w->window()) + QLatin1Char('.') + nameOf(w); }
 
 // A control's own widget (not a part of it, such as a list's edit field).
 ui::ControlBase* controlWidget(const QWidget* w)
@@ -84,59 +58,38 @@ bool partOf(const QWidget* w, const QWidget* target)
 }
 
 // Sees every link of an input event's delivery. It must come before the mouse router among
-// the application's filters: the router ends the delivery of what it takes.
+// the application's filters (the newest runs first): the router ends the delivery of what
+// it takes.
 class Hook : public QObject {
 public:
     using QObject::QObject;
-    static void install()
-    {
-        static Hook* hook = nullptr;
-        if (!hook) {
-            ui::installMouseRouter();
-            hook = new Hook(qApp);
-            qApp->installEventFilter(hook);   // the newest filter runs first
-        }
-    }
 
 protected:
     bool eventFilter(QObject* obj, QEvent* e) override
     {
         if (watches.empty() || firstReceivers.empty())
             return false;
-        const Watch::Input in = inputOf(e);
+        const int in = inputOf(e);
         auto* w = qobject_cast<QWidget*>(obj);
         QWidget* first = firstReceivers.back();
-        if (in == Watch::kInputs || !w || !first)
+        if (in < 0 || in == Watch::kInputs || !w || !first)
             return false;
         if (w == first)
-            watches.back()->handedTo(w, in);
+            watches.back()->handedTo(w, Watch::Input(in));
         else if (w->isAncestorOf(first))
-            watches.back()->passedOn(w, in);
+            watches.back()->passedOn(w, Watch::Input(in));
         return false;
     }
 };
 
 } // namespace
 
-const char* kindName(Kind k)
-{
-    static const char* const names[kKinds] = {
-        "click",           "click on a disabled control", "right click",      "double click",
-        "background click", "background burst",           "pointer moves",    "drag",
-        "drag + close box", "scroll bar click",           "scroll bar thumb", "keys in box",
-        "typing into list", "Enter in list",              "radius box edit",  "clipboard keys",
-        "menu command",     "close box",                  "resize",           "launcher picture",
-        "end of program",
-    };
-    return names[int(k)];
-}
-
 bool Application::notify(QObject* receiver, QEvent* e)
 {
     // The windows' timers tick when the driver says, not by the machine's clock.
     if (e->type() == QEvent::Timer && qobject_cast<ui::TimerControl*>(receiver))
         return true;
-    if (!isInput(e))
+    if (inputOf(e) < 0)
         return QApplication::notify(receiver, e);
     // Qt hands a window system's event to the window (a QWindow) first, which then hands it
     // to a widget through here; passing it on to the widget's parents happens inside.
@@ -159,14 +112,13 @@ QRect aimableArea(QWidget* w)
         return {};
     QWidget* top = w->window();
     auto inTop = [top](QWidget* x) { return QRect(x->mapTo(top, QPoint(0, 0)), x->size()); };
-    // Whatever of the widget its parents show...
+    // Whatever of the widget its parents show, inside the window as the window system has it
+    // now, and for a control inside the client area (the menu bar lies above it).
     QRect area = top->rect();
     for (QWidget* p = w; p != top; p = p->parentWidget())
         area &= inTop(p);
-    // ...inside the window as the window system has it now...
     if (QWindow* handle = top->windowHandle())
         area &= QRect(QPoint(0, 0), handle->size());
-    // ...and, for a control, inside the client area (the menu bar lies above it).
     if (auto* f = qobject_cast<ui::Form*>(top); f && (w == &f->client() || f->client().isAncestorOf(w)))
         area &= inTop(&f->client());
     return area.translated(-w->mapTo(top, QPoint(0, 0)));
@@ -185,27 +137,34 @@ bool onTop(QWidget* w, QPoint p)
     return aimable(w, p) && partOf(hit ? hit : top, w);
 }
 
+QString describe(const QWidget* w)
+{
+    auto name = [](const QWidget* x) {
+        return x->objectName().isEmpty() ? QString::fromLatin1(x->metaObject()->className()) : x->objectName();
+    };
+    return name(w->window()) + QLatin1Char('.') + name(w);
+}
+
 Watch::Watch(QWidget* target, Scope scope)
     : target_(target), scope_(scope)
 {
-    Hook::install();
+    [[maybe_unused]] static const bool hooked = [] {
+        ui::installMouseRouter();
+        qApp->installEventFilter(new Hook(qApp));
+        return true;
+    }();
     watches.push_back(this);
 }
 
-Watch::~Watch()
-{
-    QObject::disconnect(openedLink_);
-    QObject::disconnect(ranLink_);
-    std::erase(watches, this);
-}
+Watch::~Watch() { std::erase(watches, this); }
 
 void Watch::command(QAction* item, QMenu* menu)
 {
-    inMenu_ = menu != nullptr;
+    opened_ = !menu;
     if (menu)
-        openedLink_ = QObject::connect(menu, &QMenu::aboutToShow, [this] { opened_ = true; });
+        QObject::connect(menu, &QMenu::aboutToShow, &links_, [this] { opened_ = true; });
     if (item)
-        ranLink_ = QObject::connect(item, &QAction::triggered, [this] { ran_ = true; });
+        QObject::connect(item, &QAction::triggered, &links_, [this] { ran_ = true; });
 }
 
 bool Watch::aimedAt(QWidget* w, Input in) const
@@ -234,12 +193,10 @@ void Watch::handedTo(QWidget* w, Input in)
 
 // A press on a disabled control. Qt hands a press to the widget under the pointer whatever
 // its state; a disabled widget does not act on it, and Qt passes it on to its containers
-// (a disabled button keeps it, so that nothing behind it is clicked through). There the
-// mouse router raises a container's own MouseDown and, on the release, its Click. So the
-// press counts as the disabled control's when Qt handed it to that control first (it lay
-// under the pointer, and no other widget held the pointer) and no enabled container it then
-// went on to acts on a press or a click, as the bare area of the flotation window does. A
-// container without such a handler, and the window itself, only pass it on.
+// (a disabled button keeps it, so that nothing behind it is clicked through), where the
+// mouse router raises a container's own MouseDown and Click. So the press counts as the
+// disabled control's when no enabled container it went on to acts on a press or a click,
+// as the bare area of the flotation window does; the window itself only passes it on.
 void Watch::passedOn(QWidget* w, Input in)
 {
     if (in != Press || !pressedDisabled_ || !w->isEnabled())
@@ -250,29 +207,22 @@ void Watch::passedOn(QWidget* w, Input in)
 
 bool Watch::reached(Kind k) const
 {
+    const bool commandRan = ran_ && opened_;
     switch (k) {
-    case Kind::DisabledClick:
-        return pressedDisabled_ && !takenElsewhere_;
-    case Kind::PointerMoves:
-        return got_[Move];
+    case Kind::DisabledClick: return pressedDisabled_ && !takenElsewhere_;
+    case Kind::PointerMoves: return got_[Move];
     // The click into the box, and at least one of the keys, if any were sent.
     case Kind::TypeInTextBox:
     case Kind::TypeInList:
     case Kind::EnterInList:
     case Kind::RadiusBoxEdit:
-    case Kind::Clipboard:
-        return got_[Press] && (keysSent_ == 0 || got_[Key]);
-    case Kind::Menu:
-        return commandRan();
-    case Kind::CloseBox:
-        return got_[Close];
-    case Kind::Resize:
-        return got_[Resize];
+    case Kind::Clipboard: return got_[Press] && (!keysSent_ || got_[Key]);
+    case Kind::Menu: return commandRan;
+    case Kind::CloseBox: return got_[Close];
+    case Kind::Resize: return got_[Resize];
     // "Salir", its menu command or the launcher's close box.
-    case Kind::EndProgram:
-        return got_[Press] || got_[Close] || commandRan();
-    default:
-        return got_[Press];
+    case Kind::EndProgram: return got_[Press] || got_[Close] || commandRan;
+    default: return got_[Press];
     }
 }
 

@@ -1,4 +1,5 @@
 #include "tests/stress/stress_driver.h"
+#include "tests/stress/reception.h"
 
 #include "core/conversions.h"
 #include "shell/arranque.h"
@@ -12,6 +13,23 @@
 #include <cstdio>
 
 namespace stress {
+
+namespace {
+
+// Each kind's name in the summary, and how often the run sends it.
+constexpr struct { const char* name; double weight; } kKindTable[kKinds] = {
+    {"click", 20},           {"click on a disabled control", 2}, {"right click", 4},
+    {"double click", 3},     {"background click", 6},            {"background burst", 1},
+    {"pointer moves", 4},    {"drag", 12},                       {"drag + close box", 0.8},
+    {"scroll bar click", 8}, {"scroll bar thumb", 4},            {"keys in box", 5},
+    {"typing into list", 3}, {"Enter in list", 2},               {"radius box edit", 3},
+    {"clipboard keys", 1},   {"menu command", 7},                {"close box", 2},
+    {"resize", 2},           {"launcher picture", 5},            {"end of program", 0.06},
+};
+
+} // namespace
+
+const char* kindName(Kind k) { return kKindTable[int(k)].name; }
 
 long peakMemoryKb() { return procStatusKb("VmHWM"); }
 
@@ -133,29 +151,9 @@ bool Driver::act()
     }
     if (calm_ && chance(0.3) && endALoop())
         return true;
-    static const std::array<double, kKinds> weights = {
-        20,   // click
-        2,    // click on a disabled control
-        4,    // right click
-        3,    // double click
-        6,    // background click
-        1,    // background burst
-        4,    // pointer moves
-        12,   // drag
-        0.8,  // drag + close box
-        8,    // scroll bar click
-        4,    // scroll bar thumb
-        5,    // keys in box
-        3,    // typing into list
-        2,    // Enter in list
-        3,    // radius box edit
-        1,    // clipboard keys
-        7,    // menu command
-        2,    // close box
-        2,    // resize
-        5,    // launcher picture
-        0.06, // end of program
-    };
+    std::array<double, kKinds> weights;
+    for (int k = 0; k < kKinds; ++k)
+        weights[size_t(k)] = kKindTable[k].weight;
     std::discrete_distribution<int> kinds(weights.begin(), weights.end());
     // A kind with nothing to act on in the windows that show, or nothing a pointer can reach
     // there, gives way to another.

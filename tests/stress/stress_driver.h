@@ -3,8 +3,7 @@
 // windows' state still holds together.
 #pragma once
 
-#include "tests/stress/reception.h"
-
+#include <QApplication>
 #include <QPointer>
 #include <QString>
 #include <array>
@@ -15,6 +14,7 @@
 #include <vector>
 
 class QWidget;
+class QWindow;
 class Form1;
 class principa;
 class flotar;
@@ -27,6 +27,49 @@ namespace stress {
 
 // Returns an empty text when the invariant holds, else what is wrong.
 using Invariant = std::function<QString()>;
+
+// What the driver does, one kind per thing a user does.
+enum class Kind {
+    Click,
+    DisabledClick,
+    RightClick,
+    DoubleClick,
+    BackgroundClick,
+    BackgroundBurst,
+    PointerMoves,
+    Drag,
+    DragThenCloseBox,
+    ScrollBarClick,
+    ScrollBarThumb,
+    TypeInTextBox,
+    TypeInList,
+    EnterInList,
+    RadiusBoxEdit,
+    Clipboard,
+    Menu,
+    CloseBox,
+    Resize,
+    LauncherPicture,
+    EndProgram,
+    Count
+};
+constexpr int kKinds = int(Kind::Count);
+const char* kindName(Kind k);
+
+// The application of a stress run: it knows when an input event is being handed to a
+// widget, so that the driver can tell a handler's yielding loop (where new events belong)
+// from Qt Test's own event processing between the parts of a gesture, and a Watch
+// (reception.h) where Qt handed it. It holds back the windows' timers, so that a seed
+// replays the same run however fast the machine is.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* e) override;
+    // How many input events are being delivered, one inside the other.
+    static int inputDepth();
+};
+
+class Watch;
 
 class Driver {
 public:
@@ -59,8 +102,7 @@ private:
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
     template <class T> T* any(const std::vector<T*>& v) { return v.empty() ? nullptr : v[size_t(pick(int(v.size())))]; }
 
-    // Counts an event sent to `window`, and whether it got to what `seen` watched it aim at.
-    // Returns true: the event was sent.
+    // Counts an event sent to `window`, and whether it reached what `seen` watched; true.
     bool tally(Kind k, const QString& window, const Watch& seen);
 
     // The event kinds (stress_events.cpp). Each returns true once it sent its event; false
@@ -74,6 +116,10 @@ private:
     bool clickControl(Kind k, ui::Form* f, QWidget* target, Qt::MouseButton b);
     bool clickBackground(Kind k, ui::Form* f);
     bool clickAt(Kind k, ui::Form* f, QWidget* w, QPoint p, Qt::MouseButton b);
+    // The pointer moved onto `w` at `p` and pressed there, counted; the window that took it.
+    QPointer<QWindow> pressAt(Kind k, ui::Form* f, QWidget* w, QPoint p, Qt::MouseButton b);
+    // Up to `n` + 1 moves over `w` with the button held; where the pointer ends.
+    QPoint wander(QWidget* w, QPoint from, int n);
     bool doubleClick(ui::Form* f);
     bool pointerMoves(ui::Form* f);
     bool dragPicture(Kind k, ui::Form* f, QWidget* source);

@@ -1,6 +1,7 @@
 // The events of a stress run: what users do with the windows, delivered through each
 // window's QWindow as a window system delivers it.
 #include "tests/stress/stress_driver.h"
+#include "tests/stress/reception.h"
 
 #include "falling_spheres/declarac.h"
 #include "falling_spheres/principa.h"
@@ -19,19 +20,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <optional>
 
 namespace stress {
 
 namespace {
 
 bool is(const QObject* o, const char* name) { return o && o->objectName() == QLatin1String(name); }
-
-QString describe(const QWidget* w)
-{
-    if (!w)
-        return QStringLiteral("<none>");
-    return w->window()->objectName() + QLatin1Char('.') + w->objectName();
-}
 
 bool showing(const QWidget* w)
 {
@@ -82,25 +77,17 @@ bool hasContextMenu(const QWidget* w)
         || qobject_cast<const QScrollBar*>(w) || qobject_cast<const QAbstractScrollArea*>(w);
 }
 
-// Every control of a window that shows and takes mouse events, enabled or not.
-std::vector<QWidget*> controlsOf(ui::Form* f)
+// Every control of a window that shows and takes mouse events, enabled or not; with
+// `enabled`, only those that are (or are not).
+std::vector<QWidget*> controlsOf(ui::Form* f, std::optional<bool> enabled = {})
 {
     std::vector<QWidget*> out;
     for (QWidget* w : f->findChildren<QWidget*>()) {
         ui::ControlBase* c = ui::controlOf(w);
-        if (c && c->widget() == w && c->container() && c->takesMouse() && w->isVisible())
+        if (c && c->widget() == w && c->container() && c->takesMouse() && w->isVisible()
+            && (!enabled || w->isEnabled() == *enabled))
             out.push_back(w);
     }
-    return out;
-}
-
-// Those that are enabled (or not).
-template <class T> std::vector<T*> enabled(const std::vector<T*>& ws, bool yes = true)
-{
-    std::vector<T*> out;
-    for (T* w : ws)
-        if (w->isEnabled() == yes)
-            out.push_back(w);
     return out;
 }
 
@@ -191,7 +178,7 @@ bool Driver::send(Kind k)
         if (!f)
             return false;
         std::vector<QWidget*> targets;
-        for (QWidget* w : enabled(controlsOf(f)))
+        for (QWidget* w : controlsOf(f, true))
             // The launcher's "Salir" ends the program: that is an event of its own.
             if (!(qobject_cast<Brantel*>(f) && is(w, "Command1")) && !(calm_ && startsLoop(f, w))
                 && !(calm_ && k == Kind::RightClick && hasContextMenu(w)))
@@ -204,7 +191,7 @@ bool Driver::send(Kind k)
         ui::Form* f = someWindow();
         if (!f || (calm_ && startsLoop(f, nullptr)))
             return false;
-        return clickControl(k, f, any(enabled(controlsOf(f), false)), chance(0.8) ? Qt::LeftButton : Qt::RightButton);
+        return clickControl(k, f, any(controlsOf(f, false)), chance(0.8) ? Qt::LeftButton : Qt::RightButton);
     }
     case Kind::DoubleClick:
         return doubleClick(someWindow());
@@ -232,7 +219,7 @@ bool Driver::send(Kind k)
         // Closing the launcher ends the program: that is an event of its own.
         if (!f || (k == Kind::DragThenCloseBox && qobject_cast<Brantel*>(f)))
             return false;
-        auto pics = enabled(ofKind<ui::PictureBox>(controlsOf(f)));
+        auto pics = ofKind<ui::PictureBox>(controlsOf(f, true));
         // Mostly the things meant to be dragged: the weights and the block.
         std::vector<ui::PictureBox*> draggable;
         for (ui::PictureBox* p : pics)
@@ -244,7 +231,7 @@ bool Driver::send(Kind k)
     }
     case Kind::ScrollBarClick: {
         ui::Form* f = someWindow();
-        return f && scrollBarClick(f, any(enabled(ofKind<ui::ScrollBar>(controlsOf(f)))));
+        return f && scrollBarClick(f, any(ofKind<ui::ScrollBar>(controlsOf(f, true))));
     }
     case Kind::ScrollBarThumb:
         return scrollBarThumb(someWindow());
@@ -311,18 +298,38 @@ bool Driver::clickBackground(Kind k, ui::Form* f)
     return clickAt(k, f, &f->client(), p, chance(0.85) ? Qt::LeftButton : Qt::RightButton);
 }
 
-bool Driver::clickAt(Kind k, ui::Form* f, QWidget* w, QPoint p, Qt::MouseButton b)
+// Anything may go during a gesture: a handler of the program or a nested event may unload
+// a window, and the next part then finds nothing to go to.
+QPointer<QWindow> Driver::pressAt(Kind k, ui::Form* f, QWidget* w, QPoint p, Qt::MouseButton b)
 {
     const QString where = f->objectName();
     const Watch seen(w);
-    // Anything may go during a gesture: a handler of the program or a nested event may
-    // unload a window, and the next part then finds nothing to go to.
     QPointer<QWidget> guard(w);
     QPointer<QWindow> pressedOn = input::windowOf(w);
     input::move(w, p);
     if (guard)
         input::press(guard, p, b);
     tally(k, where, seen);
+    return pressedOn;
+}
+
+QPoint Driver::wander(QWidget* w, QPoint from, int n)
+{
+    QPointer<QWidget> over(w);
+    for (int i = n; i >= 0 && showing(over); --i) {
+        const QPoint next = somePoint(over, false);
+        if (next.x() < 0)
+            continue;
+        from = next;
+        input::move(over, from);
+    }
+    return from;
+}
+
+bool Driver::clickAt(Kind k, ui::Form* f, QWidget* w, QPoint p, Qt::MouseButton b)
+{
+    QPointer<QWidget> guard(w);
+    QPointer<QWindow> pressedOn = pressAt(k, f, w, p, b);
     // The release may start a fall or a settling motion: the next events arrive inside it.
     letGo(guard, p, b, pressedOn);
     return true;
@@ -332,7 +339,7 @@ bool Driver::doubleClick(ui::Form* f)
 {
     if (!f)
         return false;
-    std::vector<QWidget*> targets = enabled(controlsOf(f));
+    std::vector<QWidget*> targets = controlsOf(f, true);
     if (!calm_ || !startsLoop(f, nullptr))
         targets.push_back(&f->client());
     QWidget* w = any(targets);
@@ -377,23 +384,10 @@ bool Driver::dragPicture(Kind k, ui::Form* f, QWidget* source)
     const Qt::MouseButton b = chance(0.85) ? Qt::LeftButton : Qt::RightButton;
     const QString where = f->objectName();
     note(QStringLiteral("[%1] %2 %3 from %4,%5").arg(ticks_).arg(kindName(k), describe(source)).arg(grab.x()).arg(grab.y()));
-    const Watch seen(source);
-    QPointer<QWidget> from(source);
     QPointer<ui::Form> window(f);
     QPointer<QWidget> area(&f->client());
-    QPointer<QWindow> pressedOn = input::windowOf(source);
-    input::move(from, grab);
-    if (from)
-        input::press(from, grab, b);
-    tally(k, where, seen);
-    QPoint p = grab;
-    for (int i = pick(5); i >= 0 && showing(area); --i) {
-        const QPoint next = somePoint(area, false);
-        if (next.x() < 0)
-            continue;
-        p = next;
-        input::move(area, p);
-    }
+    QPointer<QWindow> pressedOn = pressAt(k, f, source, grab, b);
+    const QPoint p = wander(area, grab, pick(5));
     if (k == Kind::DragThenCloseBox && showing(window)) {
         // The close box pressed with the weight still held: the window goes, and the button
         // comes up over whatever lies under the pointer then.
@@ -415,29 +409,16 @@ bool Driver::scrollBarThumb(ui::Form* f)
 {
     if (!f)
         return false;
-    ui::ScrollBar* s = any(enabled(ofKind<ui::ScrollBar>(controlsOf(f))));
+    ui::ScrollBar* s = any(ofKind<ui::ScrollBar>(controlsOf(f, true)));
     if (!s || !showing(s))
         return false;
     const QRect thumb = input::scrollBarPart(s, QStyle::SC_ScrollBarSlider);
     if (!thumb.isValid() || !onTop(s, thumb.center()))
         return false;
     note(QStringLiteral("[%1] drag thumb of %2").arg(ticks_).arg(describe(s)));
-    const QString where = f->objectName();
-    const Watch seen(s);
     QPointer<QWidget> bar(s);
-    QPointer<QWindow> pressedOn = input::windowOf(s);
-    input::move(bar, thumb.center());
-    if (bar)
-        input::press(bar, thumb.center());
-    tally(Kind::ScrollBarThumb, where, seen);
-    QPoint p = thumb.center();
-    for (int i = pick(4); i >= 0 && showing(bar); --i) {
-        const QPoint next = somePoint(bar, false);
-        if (next.x() < 0)
-            continue;
-        p = next;
-        input::move(bar, p);
-    }
+    QPointer<QWindow> pressedOn = pressAt(Kind::ScrollBarThumb, f, s, thumb.center(), Qt::LeftButton);
+    const QPoint p = wander(bar, thumb.center(), pick(4));
     letGo(bar, p, Qt::LeftButton, pressedOn);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
 
 int main(int argc, char** argv)
 {
@@ -21,10 +22,8 @@ int main(int argc, char** argv)
 
     // An event counts when it reached the control or window it was aimed at; the gate is on
     // the events the run attempted, those it could not aim anywhere included.
-    long sent = 0;
-    for (long n : driver.sent())
-        sent += n;
     const long reached = driver.reached();
+    const long sent = std::accumulate(driver.sent().begin(), driver.sent().end(), 0L);
     const bool enough = reached * 10 >= budget * 9;
     auto percent = [](long part, long whole) { return whole > 0 ? 100.0 * double(part) / double(whole) : 0.0; };
     std::printf("stress: seed %llu: %ld of %ld events reached what they were aimed at (%.1f %%); %ld sent, "
@@ -37,21 +36,17 @@ int main(int argc, char** argv)
         std::printf(" %8s", qPrintable(window));
     std::printf("\n");
     for (int k = 0; k <= stress::kKinds; ++k) {
-        auto in = [k](int j) { return j == k || k == stress::kKinds; };
-        long kindSent = 0, kindReached = 0;
-        for (int j = 0; j < stress::kKinds; ++j)
-            kindSent += in(j) ? driver.sent()[size_t(j)] : 0;
+        // The row's kind, or every kind in the last row.
+        auto of = [k](const std::array<long, stress::kKinds>& counts) {
+            return k < stress::kKinds ? counts[size_t(k)] : std::accumulate(counts.begin(), counts.end(), 0L);
+        };
+        long kindReached = 0;
         for (const auto& [window, counts] : byWindow)
-            for (int j = 0; j < stress::kKinds; ++j)
-                kindReached += in(j) ? counts[size_t(j)] : 0;
+            kindReached += of(counts);
         std::printf("stress: %-28s %7ld %7ld %6.1f |", k < stress::kKinds ? stress::kindName(stress::Kind(k)) : "total",
-                    kindSent, kindReached, percent(kindReached, kindSent));
-        for (const auto& [window, counts] : byWindow) {
-            long n = 0;
-            for (int j = 0; j < stress::kKinds; ++j)
-                n += in(j) ? counts[size_t(j)] : 0;
-            std::printf(" %8ld", n);
-        }
+                    of(driver.sent()), kindReached, percent(kindReached, of(driver.sent())));
+        for (const auto& [window, counts] : byWindow)
+            std::printf(" %8ld", of(counts));
         std::printf("\n");
     }
     std::printf("stress: deepest nesting: %d events inside one another (limit %d)\n", driver.deepestNesting(),

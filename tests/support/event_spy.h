@@ -1,24 +1,17 @@
 // Runs a function whenever an object receives an event of one type, before the object
-// handles it.
+// handles it. A filter that goes away leaves the object's filters by itself.
 #pragma once
 
 #include <QEvent>
 #include <QObject>
-#include <QPointer>
 #include <functional>
 #include <utility>
 
 class EventSpy : public QObject {
 public:
-    EventSpy(QObject* watched, QEvent::Type type, std::function<void()> seen)
-        : watched_(watched), type_(type), seen_(std::move(seen))
+    EventSpy(QObject* watched, QEvent::Type type, std::function<void()> seen) : type_(type), seen_(std::move(seen))
     {
         watched->installEventFilter(this);
-    }
-    ~EventSpy() override
-    {
-        if (watched_)
-            watched_->removeEventFilter(this);
     }
 
 protected:
@@ -30,7 +23,6 @@ protected:
     }
 
 private:
-    QPointer<QObject> watched_;
     QEvent::Type type_;
     std::function<void()> seen_;
 };
