@@ -335,15 +335,11 @@ TEST(Resultados, VelocityRoundsHalvesUpInEveryMedium)
 
 TEST(Resultados, VelocityToATenthAtTheEdgesOfTheCurrency)
 {
-    // floor((ticks + 500) / 1000) / 10, also where adding 500 would leave the type.
+    // floor((ticks + 500) / 1000) / 10 where adding 500 would leave the type.
     const std::pair<std::int64_t, double> casos[] = {
-        {499, 0}, {500, 0.1}, {-500, 0}, {-501, -0.1}, {-1500, -0.1}, {-1501, -0.2},
-        {INT64_MAX, 9223372036854776.0 / 10},
-        {INT64_MAX - 307, 9223372036854776.0 / 10},   // ...5500: exactly half way up
-        {INT64_MAX - 308, 9223372036854775.0 / 10},
-        {INT64_MIN, -9223372036854776.0 / 10},
-        {-9223372036854775500, -9223372036854775.0 / 10},
-        {-9223372036854775501, -9223372036854776.0 / 10},
+        {INT64_MAX, 9223372036854776.0 / 10},  {INT64_MAX - 307, 9223372036854776.0 / 10},   // ...5500: a half
+        {INT64_MAX - 308, 9223372036854775.0 / 10}, {INT64_MIN, -9223372036854776.0 / 10},
+        {-9223372036854775500, -9223372036854775.0 / 10}, {-9223372036854775501, -9223372036854776.0 / 10},
     };
     for (auto [ticks, velocidad] : casos)
         EXPECT_EQ(caida::velocidadRedondeada(classic::Currency::fromTicks(ticks)), velocidad) << ticks;

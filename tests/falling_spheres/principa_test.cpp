@@ -79,35 +79,24 @@ int pixelesDistintos(const QImage& img, QColor fondo)
     return n;
 }
 
-
-// What a graph shows on the screen: each of its repaints shows the part it repaints of the
-// drawing as it is at that moment.
+// What a graph shows on the screen: each repaint shows its region of the drawing as it is then.
 class Pantalla : public QObject {
 public:
-    explicit Pantalla(ui::Canvas* grafico) : grafico_(grafico), vista_(grafico->drawing().copy())
-    {
-        grafico->installEventFilter(this);
-    }
-    ~Pantalla() override { grafico_->removeEventFilter(this); }
-    // True if the screen shows the whole drawing.
-    bool completa() const { return vista_ == grafico_->drawing(); }
-    int repintados = 0;
-
-protected:
+    explicit Pantalla(ui::Canvas* g) : grafico(g), vista(g->drawing().copy()) { g->installEventFilter(this); }
+    bool completa() const { return vista == grafico->drawing(); }
     bool eventFilter(QObject*, QEvent* e) override
     {
         if (e->type() == QEvent::Paint) {
             ++repintados;
-            QPainter p(&vista_);
-            p.setClipRegion(static_cast<QPaintEvent*>(e)->region().translated(-grafico_->innerOrigin()));
-            p.drawImage(0, 0, grafico_->drawing());
+            QPainter p(&vista);
+            p.setClipRegion(static_cast<QPaintEvent*>(e)->region().translated(-grafico->innerOrigin()));
+            p.drawImage(0, 0, grafico->drawing());
         }
         return false;
     }
-
-private:
-    ui::Canvas* grafico_;
-    QImage vista_;
+    ui::Canvas* grafico;
+    QImage vista;
+    int repintados = 0;
 };
 
 } // namespace
@@ -389,23 +378,23 @@ private slots:
 
     void aFastRunRepaintsAtMostOncePerFrameAndShowsAllWhenPausedAndAtItsEnd()
     {
-        // Each read of the clock is 4 ms later: a frame takes a few reads.
-        double ahora = 0;
+        double ahora = 0;   // each read of the clock is 4 ms later: a frame takes a few reads
         ui::setClockForTests([&] { return ahora += 0.004; });
         principa& w = abrir();
         clic(w.Option1[3]);
         w.Combo1->setListIndex(4);   // wood rises through water: about 115,000 steps
         Pantalla pos(w.graf_pos), veloc(w.graf_veloc);
+        const auto completa = [&] { return pos.completa() && veloc.completa(); };
         bool completaEnPausa = false, completaAlFinal = false;
-        // Paused at the sphere's 5th move, let go on, and stopped at its 20th, while the
-        // curves are still inside their graphs.
+        // Paused at the sphere's 5th move and let go on; stopped at its 20th, while the curves
+        // are still inside their graphs.
         int movidas = 0;
         EventSpy movida(w.Shape1, QEvent::Move, [&] {
             if (++movidas == 5)
                 durante([&] {
                     clic(w.Boton_parar);
                     durante([&] {
-                        completaEnPausa = pos.completa() && veloc.completa();
+                        completaEnPausa = completa();
                         clic(w.Boton_parar);
                     });
                 });
@@ -415,7 +404,7 @@ private slots:
         // The run's end enables "INICIAR" again, before anything else is handled.
         EventSpy fin(w.Boton_Iniciar, QEvent::EnabledChange, [&] {
             if (w.Boton_Iniciar->isEnabled())
-                completaAlFinal = pos.completa() && veloc.completa();
+                completaAlFinal = completa();
         });
         iniciar(w);
         const double cuadros = ahora * w.screen()->refreshRate();
@@ -425,24 +414,6 @@ private slots:
         QVERIFY(pos.repintados >= 2);
         QVERIFY2(pos.repintados <= cuadros + 3,
                  qPrintable(QStringLiteral("%1 repaints in %2 frames").arg(pos.repintados).arg(cuadros)));
-    }
-
-    void aSlowRunShowsEachSampleBeforeTheNext()
-    {
-        // The clock runs a second at each read: a frame has passed whenever the window asks
-        // for a repaint.
-        principa& w = abrir();
-        Pantalla pos(w.graf_pos), veloc(w.graf_veloc);
-        // Each sample moves the sphere first: what the samples before drew is on the screen.
-        int muestras = 0, sinMostrar = 0;
-        EventSpy muestra(w.Shape1, QEvent::Move, [&] {
-            ++muestras;
-            sinMostrar += !(pos.completa() && veloc.completa());
-        });
-        iniciar(w);
-        QVERIFY(muestras >= 15);   // of the 20 samples, those that move the sphere by a pixel
-        QCOMPARE(sinMostrar, 0);
-        QVERIFY(pos.completa() && veloc.completa());
     }
 
     void zeroRadiusIsRefused()
@@ -637,7 +608,8 @@ private slots:
     {
         // The message is answered after the window behind it was closed by its close box and
         // deleted: the handler that showed it touches the window no more.
-        const auto cerradaAlResponder = [this](principa& w) {
+        const auto cerradaAlResponder = [this](const std::function<void(principa&)>& accion, const QString& mensaje) {
+            principa& w = abrir();
             const QPointer<principa> ventana(&w);
             ui::setDialogAnswerer([this, ventana](const ui::DialogRequest& r) {
                 dialogs.append(r);
@@ -645,28 +617,19 @@ private slots:
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 return ui::DialogReply{};
             });
-            return ventana;
+            accion(w);
+            return ventana.isNull() && mensajes(mensaje) == 1;
         };
         // A refused radius, which the box would be given back.
-        principa& w = abrir();
-        const QPointer<principa> primera = cerradaAlResponder(w);
-        w.Caja_radio->setText(QStringLiteral("11"));
-        QVERIFY(primera.isNull());
-        QCOMPARE(mensajes(kFueraDeRango), 1);
+        QVERIFY(cerradaAlResponder([](principa& w) { w.Caja_radio->setText(QStringLiteral("11")); }, kFueraDeRango));
         QCOMPARE(DECLARAC::radio, 1.0);
         // The warning of a new medium, which the window would remember.
-        principa& otra = abrir();
-        const QPointer<principa> segunda = cerradaAlResponder(otra);
-        otra.Option1_Click(3);
-        QVERIFY(segunda.isNull());
-        QCOMPARE(mensajes(kAviso), 1);
+        QVERIFY(cerradaAlResponder([](principa& w) { w.Option1_Click(3); }, kAviso));
         // A run refused for its radius, whose box would take the focus.
-        principa& tercera = abrir();
-        const QPointer<principa> cerrada = cerradaAlResponder(tercera);
-        tercera.Caja_radio->setText(QStringLiteral("0"));
-        tercera.Boton_Iniciar->click();
-        QVERIFY(cerrada.isNull());
-        QCOMPARE(mensajes(QStringLiteral("Valor de Radio fuera de rango")), 1);
+        QVERIFY(cerradaAlResponder([](principa& w) {
+            w.Caja_radio->setText(QStringLiteral("0"));
+            w.Boton_Iniciar->click();
+        }, QStringLiteral("Valor de Radio fuera de rango")));
     }
 
     void menuMessages()

@@ -270,8 +270,6 @@ private slots:
         QTest::newRow("block bar") << "HScroll1" << true;
         QTest::newRow("liquid bar") << "HScroll2" << true;
         QTest::newRow("upper-liquid bar") << "HScroll3" << false;
-        QTest::newRow("block bar, by key") << "HScroll1 key" << true;
-        QTest::newRow("upper-liquid bar, by key") << "HScroll3 key" << false;
         QTest::newRow("upper-layer choice") << "Option1(0)" << false;
         QTest::newRow("a drop in the vessel") << "solido" << true;
     }
@@ -286,11 +284,6 @@ private slots:
                                dragTo(f, 10);
                            else if (control == QLatin1String("Option1(0)"))
                                choose(f, 0);
-                           else if (control.endsWith(QLatin1String(" key"))) {
-                               auto* bar = f.findChild<ui::ScrollBar*>(control.section(QLatin1Char(' '), 0, 0));
-                               input::focus(bar);
-                               input::key(bar, Qt::Key_Right);
-                           }
                            else
                                clickArrow(f.findChild<ui::ScrollBar*>(control), true);
                        },

@@ -1,80 +1,56 @@
 #!/usr/bin/env bash
-# The set-up script run against stand-ins for dpkg-query, id, sudo and apt-get: it installs
-# only what is missing, needs no root when nothing is, and stops, naming the missing
-# packages, when it cannot install them.
+# The set-up script run against stand-ins for dpkg-query, id, sudo and apt-get.
 set -uo pipefail
 setup=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0 failed=0
+failed=0
 
-# A folder of stand-ins holding the named tools, beside a few plain ones. dpkg-query calls the packages in
-# $MISSING not installed, id says $USER_ID, and sudo and apt-get write each call to the log;
-# apt-get's install fails when $APT_FAILS is set.
+# A folder holding the named stand-ins beside a few plain tools: dpkg-query calls the packages
+# in $MISSING not installed, id says $USER_ID, and sudo and apt-get log each call.
 tools() {
-    local bin=$work/bin-$RANDOM$RANDOM
-    mkdir -p "$bin"
-    for t in env grep sed cat; do
-        ln -s "$(command -v "$t")" "$bin/$t"
-    done
+    local bin
+    bin=$(mktemp -d -p "$work")
+    for t in env grep sed cat; do ln -s "$(command -v "$t")" "$bin/$t"; done
     for t in "$@"; do
-        case $t in
-        dpkg-query) printf '%s\n' '#!/bin/bash' 'for m in $MISSING; do [ "$m" = "${@: -1}" ] && exit 1; done' \
-            'printf "install ok installed"' ;;
-        id) printf '%s\n' '#!/bin/bash' 'echo "$USER_ID"' ;;
-        sudo) printf '%s\n' '#!/bin/bash' 'echo sudo >> "$LOG"' 'exec "$@"' ;;
-        apt-get) printf '%s\n' '#!/bin/bash' 'echo "apt-get $*" >> "$LOG"' \
-            '[ "$1" != install ] || [ -z "${APT_FAILS:-}" ]' ;;
-        esac > "$bin/$t"
+        {
+            echo '#!/bin/bash'
+            case $t in
+            dpkg-query) echo 'for m in $MISSING; do [ "$m" = "${@: -1}" ] && exit 1; done; printf "install ok installed"' ;;
+            id) echo 'echo "$USER_ID"' ;;
+            sudo) echo 'echo sudo >> "$LOG"; exec "$@"' ;;
+            apt-get) echo 'echo "apt-get $*" >> "$LOG"' ;;
+            esac
+        } > "$bin/$t"
         chmod +x "$bin/$t"
     done
     echo "$bin"
 }
 
-# Runs the script with those tools as the whole PATH; sets status, out (both streams) and log.
-run() {
-    local bin=$1
-    shift
+# expect WHAT TEST BIN VAR=VALUE...: runs the script with BIN as the whole PATH, then TEST.
+expect() {
+    local what=$1 test=$2 bin=$3
+    shift 3
     : > "$work/log"
     out=$(env -i PATH="$bin" LOG="$work/log" "$@" "$BASH" "$setup" 2>&1)
     status=$?
     log=$(cat "$work/log")
-}
-
-check() {
-    if eval "$2"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        printf 'FAIL: %s\n  status %s\n  output: %s\n  log: %s\n' "$1" "$status" "$out" "$log"
-    fi
+    eval "$test" || { failed=1; printf 'FAIL: %s\n  status %s\n  output: %s\n  log: %s\n' "$what" "$status" "$out" "$log"; }
 }
 
 debian=$(tools dpkg-query id apt-get)
-debian_sudo=$(tools dpkg-query id apt-get sudo)
-
-run "$debian" USER_ID=1000 MISSING=
-check "nothing missing: no root, no install, nothing said" '[ $status -eq 0 ] && [ -z "$log" ] && [ -z "$out" ]'
-
-run "$debian" USER_ID=1000 MISSING=libgtest-dev
-check "missing, not root, no sudo: stops naming the package" \
-    '[ $status -ne 0 ] && [[ $out == *libgtest-dev* ]] && [[ $out != *qt6-base-dev* ]] && [ -z "$log" ]'
-
-run "$debian_sudo" USER_ID=1000 MISSING="libgtest-dev fonts-liberation"
-check "missing, with sudo: installs only the missing packages through sudo" \
-    '[ $status -eq 0 ] && [[ $log == *sudo* ]] && [[ $log == *"apt-get install -y -qq libgtest-dev fonts-liberation"* ]]'
-
-run "$debian" USER_ID=0 MISSING=cmake
-check "missing, as root: installs without sudo" \
-    '[ $status -eq 0 ] && [[ $log != *sudo* ]] && [[ $log == *"apt-get install -y -qq cmake"* ]]'
-
-run "$debian" USER_ID=0 MISSING=cmake APT_FAILS=1
-check "an install that fails stops with a non-zero exit and names the package" \
-    '[ $status -ne 0 ] && [[ $out == *"could not install: cmake"* ]]'
-
-run "$(tools id sudo)" USER_ID=0
-check "no apt: stops naming every package" \
-    '[ $status -ne 0 ] && [[ $out == *qt6-base-dev* ]] && [[ $out == *fonts-liberation* ]] && [ -z "$log" ]'
-
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+expect "nothing missing: no root, no install, nothing said" \
+    '[ $status -eq 0 ] && [ -z "$log" ] && [ -z "$out" ]' "$debian" USER_ID=1000 MISSING=
+expect "missing, not root, no sudo: stops naming the package" \
+    '[ $status -ne 0 ] && [[ $out == *libgtest-dev* ]] && [[ $out != *qt6-base-dev* ]] && [ -z "$log" ]' \
+    "$debian" USER_ID=1000 MISSING=libgtest-dev
+expect "missing, with sudo: installs only the missing packages through sudo" \
+    '[ $status -eq 0 ] && [[ $log == *sudo* ]] && [[ $log == *"apt-get install -y -qq libgtest-dev fonts-liberation"* ]]' \
+    "$(tools dpkg-query id apt-get sudo)" USER_ID=1000 MISSING="libgtest-dev fonts-liberation"
+expect "missing, as root: installs without sudo" \
+    '[ $status -eq 0 ] && [[ $log != *sudo* ]] && [[ $log == *"apt-get install -y -qq cmake"* ]]' \
+    "$debian" USER_ID=0 MISSING=cmake
+expect "no apt: stops naming every package" \
+    '[ $status -ne 0 ] && [[ $out == *qt6-base-dev* ]] && [[ $out == *fonts-liberation* ]] && [ -z "$log" ]' \
+    "$(tools id sudo)" USER_ID=0
+exit $failed
